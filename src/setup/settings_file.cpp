@@ -1,0 +1,261 @@
+#include "setup/settings_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace vornmark {
+
+namespace {
+
+constexpr const char* kSection = "Options";
+
+struct Key {
+  const char* name;
+  int default_value;
+};
+
+// The keys in the order in which they are read and written.
+constexpr std::array<Key, 8> kKeys = {{{"NumberOfShots", 10},
+                                       {"AmbiguityThreshold", 10},
+                                       {"AutomaticMode", 1},
+                                       {"PauseVornmark", 1},
+                                       {"PausePlayer", 1},
+                                       {"DefenseMode", 0},
+                                       {"MaxCells", 15},
+                                       {"PlayLevel", 1}}};
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return s;
+}
+
+bool same_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+std::vector<std::string_view> split_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    if (end == std::string_view::npos) {
+      lines.push_back(text);
+      break;
+    }
+    lines.push_back(text.substr(0, end + 1));
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+// The line without its line end.
+std::string_view content(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// The section named by a header line, or nothing when the line is not a header.
+bool section_header(std::string_view line, std::string_view& name) {
+  line = trim(content(line));
+  if (line.empty() || line.front() != '[') return false;
+  const std::size_t close = line.find(']');
+  name = trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+  return true;
+}
+
+// The key and value of a "key=value" line.
+bool key_value(std::string_view line, std::string_view& key, std::string_view& value) {
+  line = content(line);
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return false;
+  key = trim(line.substr(0, equals));
+  value = trim(line.substr(equals + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return !key.empty();
+}
+
+// A profile integer: leading blanks, an optional sign, decimal digits up to the first other
+// character; no digits read as 0. Saturates instead of overflowing.
+long long leading_integer(std::string_view value) {
+  std::size_t i = 0;
+  while (i < value.size() && std::isspace(static_cast<unsigned char>(value[i]))) ++i;
+  bool negative = false;
+  if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
+  long long number = 0;
+  for (; i < value.size() && std::isdigit(static_cast<unsigned char>(value[i])); ++i) {
+    if (number < 100000000000LL) number = number * 10 + (value[i] - '0');
+  }
+  return negative ? -number : number;
+}
+
+int clamp_to(long long value, int low, int high) {
+  return value < low ? low : value > high ? high : static_cast<int>(value);
+}
+
+std::array<int, 8> values_of(const GameSettings& s) {
+  return {s.NumberOfShots, s.AmbiguityThreshold, s.AutomaticMode, s.PauseVornmark,
+          s.PausePlayer,   s.DefenseMode,        s.MaxCells,      s.PlayLevel};
+}
+
+bool read_file(const std::filesystem::path& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  text = buffer.str();
+  return true;
+}
+
+bool write_all(int fd, const std::string& text) {
+  const char* data = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, data, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::filesystem::path default_settings_dir() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return std::filesystem::path(config) / "vornmark";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] != '\0') return std::filesystem::path(home) / ".config" / "vornmark";
+  return {};
+}
+
+GameSettings settings_from_text(std::string_view text) {
+  std::array<long long, 8> read{};
+  std::array<bool, 8> found{};
+  bool in_section = false;
+  bool section_seen = false;
+  for (std::string_view line : split_lines(text)) {
+    std::string_view name;
+    if (section_header(line, name)) {
+      // Only the first section of that name counts.
+      in_section = !section_seen && same_name(name, kSection);
+      section_seen = section_seen || in_section;
+      continue;
+    }
+    std::string_view key, value;
+    if (!in_section || !key_value(line, key, value)) continue;
+    for (std::size_t k = 0; k < kKeys.size(); ++k) {
+      if (found[k] || !same_name(key, kKeys[k].name)) continue;
+      found[k] = true;
+      read[k] = value.empty() ? kKeys[k].default_value : leading_integer(value);
+    }
+  }
+  for (std::size_t k = 0; k < kKeys.size(); ++k)
+    if (!found[k]) read[k] = kKeys[k].default_value;
+
+  GameSettings s;
+  s.NumberOfShots = clamp_to(read[0], 1, 10);
+  s.AmbiguityThreshold = clamp_to(read[1], 1, 30);
+  s.AutomaticMode = read[2] != 0 ? 1 : 0;
+  s.PauseVornmark = read[3] == 1 ? 1 : 0;
+  s.PausePlayer = read[4] == 1 ? 1 : 0;
+  s.DefenseMode = read[5] != 0 ? 1 : 0;
+  s.MaxCells = clamp_to(read[6], kMinGrid, kMaxGrid);
+  s.PlayLevel = clamp_to(read[7], 0, 2);
+  return s;
+}
+
+std::string settings_into_text(std::string_view existing, const GameSettings& settings) {
+  const std::array<int, 8> values = values_of(settings);
+  std::vector<std::string> lines;
+  for (std::string_view line : split_lines(existing)) lines.emplace_back(line);
+  if (!lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
+
+  // Find the first [Options] section: its header and the line after its last key line.
+  std::size_t header = lines.size();
+  std::size_t insert_at = lines.size();
+  std::array<std::size_t, 8> key_line;
+  key_line.fill(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view name;
+    if (section_header(lines[i], name)) {
+      if (header != lines.size()) break;
+      if (same_name(name, kSection)) {
+        header = i;
+        insert_at = i + 1;
+      }
+      continue;
+    }
+    if (header == lines.size()) continue;
+    std::string_view key, value;
+    if (!key_value(lines[i], key, value)) continue;
+    insert_at = i + 1;
+    for (std::size_t k = 0; k < kKeys.size(); ++k)
+      if (key_line[k] == lines.size() && same_name(key, kKeys[k].name)) key_line[k] = i;
+  }
+
+  const std::string line_end =
+      (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r') ? "\r\n" : "\n";
+  std::vector<std::string> added;
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
+    std::string line = std::string(kKeys[k].name) + "=" + std::to_string(values[k]) + line_end;
+    if (key_line[k] != lines.size())
+      lines[key_line[k]] = line;
+    else
+      added.push_back(line);
+  }
+  if (header == lines.size()) {
+    if (!lines.empty() && trim(lines.back()).size() > 0) lines.push_back(line_end);
+    lines.push_back(std::string("[") + kSection + "]" + line_end);
+    insert_at = lines.size();
+  }
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at), added.begin(), added.end());
+
+  std::string text;
+  for (const std::string& line : lines) text += line;
+  return text;
+}
+
+GameSettings load_settings(const std::filesystem::path& dir) {
+  std::string text;
+  if (dir.empty() || !read_file(dir / kSettingsFileName, text)) return GameSettings{};
+  return settings_from_text(text);
+}
+
+bool save_settings(const GameSettings& settings, const std::filesystem::path& dir) {
+  if (dir.empty()) return false;
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  const std::filesystem::path target = dir / kSettingsFileName;
+  std::string existing;
+  read_file(target, existing);
+  const std::string text = settings_into_text(existing, settings);
+
+  // Write a temporary file beside the target and rename it over the target, so the file on
+  // disk is always either the old one or the new one.
+  std::string temporary = (dir / (std::string(kSettingsFileName) + ".XXXXXX")).string();
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return false;
+  bool ok = write_all(fd, text) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+}  // namespace vornmark

@@ -1,0 +1,211 @@
+#include "setup/start_up.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/ship_on_board.h"
+#include "setup/game.h"
+#include "setup/settings_file.h"
+#include "support/recording_platform.h"
+#include "support/temp_dir.h"
+
+namespace vornmark {
+namespace {
+
+using testing::ProcessExit;
+using testing::RecordingPlatform;
+using testing::TempDir;
+using testing::write_text;
+
+// The ships of a fleet lie on the board exactly where their cells say, without overlap.
+void expect_fleet_on_board(const Fleet& fleet, const Board& board) {
+  int occupied = 0;
+  for (int y = 0; y < board.height(); ++y)
+    for (int x = 0; x < board.width(); ++x) occupied += board.cell(x, y) != 0;
+  int cells = 0;
+  for (const Ship& ship : fleet) {
+    ASSERT_TRUE(ship.is_placed());
+    for (int i = 0; i < ship.cell_count(); ++i) {
+      const CellPos c = ship.cells()[i];
+      ASSERT_TRUE(board.in_bounds(c.x, c.y));
+      EXPECT_EQ(board.cell(c.x, c.y), ship.id());
+      ++cells;
+    }
+  }
+  EXPECT_EQ(cells, 12);
+  EXPECT_EQ(occupied, 12);
+}
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  void start(const std::string& command_line) {
+    StartUpOptions options;
+    options.command_line = command_line;
+    options.settings_dir = dir.path();
+    options.trace_path = (dir / "stats").string();
+    start_up(game, options);
+  }
+
+  TempDir dir;
+  RecordingPlatform platform;
+  Game game{platform};
+};
+
+TEST_F(StartUpTest, DescribesBothFleetsAndSizesEveryBoard) {
+  write_text(dir / "VORNMARK.INI", "[Options]\nMaxCells=20\n");
+  start("");
+  EXPECT_EQ(game.grid(), 20);
+  const char* names[] = {"Corvette", "Destroyer", "Battleship", "Submarine"};
+  const int counts[] = {2, 3, 4, 3};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(std::string(game.my_fleet[i].display_name()), std::string("My ") + names[i]);
+    EXPECT_EQ(std::string(game.his_fleet[i].display_name()), std::string("His ") + names[i]);
+    EXPECT_EQ(game.my_fleet[i].id(), i + 1);
+    EXPECT_EQ(game.his_fleet[i].cell_count(), counts[i]);
+    EXPECT_FALSE(game.his_fleet[i].is_placed());
+  }
+  EXPECT_EQ(game.his_fleet[kSubmarine].shape()[2], (CellPos{2, 2}));
+  for (const Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots,
+                             &game.my_sea, &game.ship_tallies[0], &game.ship_tallies[3]}) {
+    EXPECT_EQ(board->width(), 20);
+    EXPECT_EQ(board->capacity(), 900u);
+  }
+  EXPECT_EQ(game.wk_tots.width(), 15);
+  EXPECT_EQ(game.wk_tots.capacity(), 900u);
+  EXPECT_EQ(game.play_state, PlayState::Idle);
+  EXPECT_FALSE(game.report.log().is_open());
+  EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(StartUpTest, D3KeepsTheGeneratorAtStateOneAndOtherwiseItIsSeeded) {
+  start("-D3");
+  EXPECT_EQ(game.random.state(), 1u);
+  Game other(platform);
+  StartUpOptions options;
+  start_up(other, options);
+  EXPECT_NE(other.random.state(), 1u);
+}
+
+TEST_F(StartUpTest, D1OpensTheTraceLog) {
+  start("-D1 -D3");
+  EXPECT_TRUE(game.report.log().is_open());
+  EXPECT_TRUE(std::filesystem::exists(dir / "stats"));
+}
+
+TEST_F(StartUpTest, TraceLogThatCannotBeCreatedWarnsAndEndsWithZero) {
+  StartUpOptions options;
+  options.command_line = "-D1";
+  options.trace_path = (dir / "missing-dir" / "stats").string();
+  try {
+    start_up(game, options);
+    FAIL() << "start-up went on";
+  } catch (const ProcessExit& exit) {
+    EXPECT_EQ(exit.code, 0);
+  }
+  EXPECT_EQ(platform.texts("Vornmark"), (std::vector<std::string>{"Error opening stats\n"}));
+  EXPECT_EQ(platform.boxes[0].owner, BoxOwner::None);
+}
+
+TEST_F(StartUpTest, NewGameResetsTheGameAndHidesTheComputersFleet) {
+  start("-D3");
+  game.his_real_ships.at(0, 0) = 2;
+  game.his_fleet[0].add_hit(4);
+  game.his_fleet[0].move_to(1, 1);
+  game.my_shots.at(3, 3) = 5;
+  game.player_volley = 9;
+  new_game(game, game.game_counter);
+  EXPECT_EQ(game.game_counter, 1);
+  EXPECT_EQ(game.player_volley, 1);
+  EXPECT_EQ(game.computer_volley, 1);
+  EXPECT_EQ(game.next_shot, 1);
+  EXPECT_EQ(game.player_shots_per_volley, 10);
+  EXPECT_EQ(game.computer_shots_per_volley, 10);
+  EXPECT_EQ(game.my_shots.at(3, 3), 0);
+  EXPECT_EQ(game.his_real_ships.at(0, 0), 2);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_FALSE(game.his_fleet[i].is_placed());
+    EXPECT_EQ(game.his_fleet[i].hit_count(), 0);
+    EXPECT_EQ(game.my_fleet[i].hit_count(), 0);
+  }
+  expect_fleet_on_board(game.my_fleet, game.my_sea);
+}
+
+TEST_F(StartUpTest, GameNumberSwitchesTurnD0OnAtTheirGame) {
+  start("-D3 -G2 -L4");
+  new_game(game, game.game_counter);
+  EXPECT_FALSE(game.switches.on(0));
+  new_game(game, game.game_counter);
+  EXPECT_TRUE(game.switches.on(0));
+  game.switches.flags[0] = false;
+  new_game(game, game.game_counter);
+  EXPECT_FALSE(game.switches.on(0));
+  new_game(game, game.game_counter);
+  EXPECT_TRUE(game.switches.on(0));
+  // A counter of its own starting at -1 never reaches a game number.
+  game.switches.flags[0] = false;
+  game.switches.first_game = 0;
+  int own = -1;
+  new_game(game, own);
+  EXPECT_FALSE(game.switches.on(0));
+  EXPECT_EQ(game.game_counter, 4);
+}
+
+TEST_F(StartUpTest, AFixedStateGivesAFixedFleet) {
+  start("-D3");
+  new_game(game, game.game_counter);
+  std::vector<CellPos> first;
+  for (const Ship& ship : game.my_fleet) first.insert(first.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
+
+  Game again(platform);
+  StartUpOptions options;
+  options.command_line = "-D3";
+  start_up(again, options);
+  new_game(again, again.game_counter);
+  std::vector<CellPos> second;
+  for (const Ship& ship : again.my_fleet)
+    second.insert(second.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
+  EXPECT_EQ(first, second);
+}
+
+TEST_F(StartUpTest, PlacementDrawsAnchorThenTurnForEachShip) {
+  start("-D3");
+  // Replay the draws by hand for the Corvette: x, y, then the turn.
+  Lcg replay;
+  const int x = replay.draw() % 15;
+  const int y = replay.draw() % 15;
+  const bool turned = replay.draw() % 2 == 1;
+  new_game(game, game.game_counter);
+  const Ship& corvette = game.my_fleet[kCorvette];
+  // On an empty board the Corvette fits at its first anchor in its first or a later turn;
+  // the anchor is always its first cell.
+  EXPECT_EQ(corvette.cells()[0], (CellPos{x, y}));
+  if (turned && x + 1 < 15) {
+    EXPECT_EQ(corvette.cells()[1], (CellPos{x + 1, y}));
+  }
+  if (!turned && y + 1 < 15) {
+    EXPECT_EQ(corvette.cells()[1], (CellPos{x, y + 1}));
+  }
+}
+
+TEST_F(StartUpTest, PlacementAlwaysEndsWithoutOverlapOnEveryGridSize) {
+  start("-D3");
+  for (int grid = kMinGrid; grid <= kMaxGrid; ++grid) {
+    game.settings.MaxCells = grid;
+    game.my_sea.set_size(grid, grid);
+    for (int seed = 0; seed < (grid <= 6 ? 400 : 40); ++seed) {
+      game.random.seed(static_cast<std::uint32_t>(seed * 7919 + grid));
+      game.my_sea.clear();
+      random_place_fleet(game, game.my_fleet, game.my_sea);
+      expect_fleet_on_board(game.my_fleet, game.my_sea);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+  EXPECT_TRUE(platform.boxes.empty());
+}
+
+}  // namespace
+}  // namespace vornmark
