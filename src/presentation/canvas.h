@@ -1,0 +1,52 @@
+#pragma once
+// Where painting draws: a widget, a printer page, an image, or a recording for tests.
+
+#include <cstdint>
+#include <string_view>
+
+#include "presentation/rect.h"
+#include "setup/play_state.h"
+
+namespace vornmark {
+
+struct Rgb {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The colour table: nine colours by their index.
+Rgb colour_rgb(Colour colour);
+const char* colour_name(Colour colour);
+
+// Text placement, as the drawing operation takes it.
+enum TextFlags : unsigned {
+  kTextLeft = 0,
+  kTextCenter = 1u << 0,
+  kTextRight = 1u << 1,
+  kTextVCenter = 1u << 2,
+  kTextBottom = 1u << 3,
+  kTextWordBreak = 1u << 4,
+  kTextSingleLine = 1u << 5,
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Dots per inch along the vertical axis, for the 8-point font.
+  virtual int vertical_resolution() const = 0;
+  // Selects a font of the given character height in pixels (the default face).
+  virtual void select_font(int pixel_height) = 0;
+  // Selects the font that was in use before select_font again.
+  virtual void restore_font() = 0;
+  // Background colour of the text drawn from now on (opaque).
+  virtual void set_text_background(Colour colour) = 0;
+  // Fills the rectangle in the colour and frames it with a one-pixel black pen.
+  virtual void rectangle(const Rect& rect, Colour colour) = 0;
+  // Draws text in the rectangle, clipped to it, in black on the text background.
+  virtual void draw_text(std::string_view text, const Rect& rect, unsigned flags) = 0;
+};
+
+}  // namespace vornmark
