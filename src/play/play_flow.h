@@ -4,6 +4,7 @@
 // redraws; it never draws.
 
 #include "play/click_target.h"
+#include "setup/play_state.h"
 
 namespace vornmark {
 

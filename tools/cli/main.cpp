@@ -1,0 +1,55 @@
+// vornmark-cli: scripted play without a window, for tests, bots and players who like a
+// terminal. Commands come one a line on standard input; events and answers go to standard
+// output.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "script_driver.h"
+#include "setup/settings_file.h"
+#include "setup/start_up.h"
+
+int main(int argc, char** argv) {
+  using namespace vornmark;
+  bool cancel_warnings = false;
+  std::string command_line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--cancel-warnings") {
+      cancel_warnings = true;
+      continue;
+    }
+    if (argument == "--help") {
+      std::printf(
+          "usage: vornmark-cli [--cancel-warnings] [-D0..-D9] [-G<n>] [-L<n>] < script\n"
+          "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
+          "press grid C R, press panel K J, press status, release, options KEY=VALUE..., pacing\n"
+          "player=0|1 vornmark=0|1, state, legend, status, title, board NAME, fleet my|his.\n");
+      return 0;
+    }
+    if (!command_line.empty()) command_line += ' ';
+    command_line += argument;
+  }
+
+  cli::EventPrinter printer(stdout);
+  cli::CliPlatform platform(printer, cancel_warnings);
+  Game game(platform);
+  StartUpOptions options;
+  options.command_line = command_line;
+  options.settings_dir = default_settings_dir();
+  start_up(game, options);
+
+  cli::CliView view(printer);
+  PlayFlow flow(game, view);
+  Layout layout;
+  layout_window(layout, game, 1000, 700);
+  cli::ScriptDriver driver(game, flow, view, layout, printer);
+
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!driver.run_line(line)) break;
+  }
+  driver.exit_game();
+  return 0;
+}

@@ -1,0 +1,247 @@
+#include "script_driver.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "cli_text.h"
+#include "play/state_texts.h"
+#include "presentation/dialogs.h"
+#include "setup/settings_file.h"
+
+namespace vornmark::cli {
+
+void EventPrinter::line(std::string_view word, std::string_view text) {
+  raw(std::string(word) + " " + escape(text));
+}
+
+void EventPrinter::raw(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), out_);
+  std::fputc('\n', out_);
+  std::fflush(out_);
+}
+
+BoxAnswer CliPlatform::message_box(const MessageBoxRequest& request) {
+  if (request.buttons == BoxButtons::OkCancel) {
+    printer_.line("warning", request.text);
+    return cancel_warnings_ ? BoxAnswer::Cancel : BoxAnswer::Ok;
+  }
+  printer_.line(request.caption == "Error" ? "error" : "box", request.text);
+  return BoxAnswer::Ok;
+}
+
+void CliPlatform::exit_process(int code) {
+  std::fflush(nullptr);
+  std::exit(code);
+}
+
+void CliView::set_title(std::string_view title) {
+  title_ = std::string(title);
+  printer_.line("title", title);
+}
+
+namespace {
+
+int centre(int low, int high) { return (low + high) / 2; }
+
+Board* board_named(Game& game, std::string_view name) {
+  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships})
+    if (name == board->display_name()) return board;
+  return nullptr;
+}
+
+}  // namespace
+
+bool ScriptDriver::run_line(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::vector<std::string_view> w = words(line);
+  if (w.empty() || w[0].front() == '#') return true;
+  const std::string_view command = w[0];
+  bool ok = true;
+  if (command == "new" && w.size() == 1) {
+    flow_.start_new_game();
+  } else if (command == "place" && w.size() == 1) {
+    flow_.enter_place_mode();
+  } else if (command == "simulate" && w.size() == 1) {
+    flow_.run_simulation();
+  } else if (command == "exit" && w.size() == 1) {
+    return false;
+  } else if (command == "press" || command == "rpress") {
+    ok = press(line, command == "rpress");
+  } else if (command == "release" && w.size() == 1) {
+    flow_.on_left_release();
+  } else if (command == "options") {
+    ok = options(line);
+  } else if (command == "pacing") {
+    ok = pacing(line);
+  } else if (command == "state" && w.size() == 1) {
+    state();
+  } else if (command == "legend" && w.size() == 1) {
+    printer_.line("legend", legend_text(game_));
+  } else if (command == "status" && w.size() == 1) {
+    const auto button = status_button(game_);
+    printer_.line("status", button ? button->text : "");
+  } else if (command == "title" && w.size() == 1) {
+    printer_.line("title", view_.title());
+  } else if (command == "board" && w.size() > 1) {
+    const std::size_t start = line.find("board") + 5;
+    std::string_view name = line.substr(start);
+    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    ok = board(name);
+  } else if (command == "fleet" && w.size() == 2) {
+    ok = fleet(w[1]);
+  } else {
+    ok = false;
+  }
+  if (!ok) bad_command(line);
+  return true;
+}
+
+void ScriptDriver::bad_command(std::string_view line) { printer_.line("bad command", line); }
+
+bool ScriptDriver::press(std::string_view line, bool right) {
+  const std::vector<std::string_view> w = words(line);
+  int x = 0;
+  int y = 0;
+  if (w.size() == 3) {
+    const auto px = parse_int(w[1]);
+    const auto py = parse_int(w[2]);
+    if (!px || !py) return false;
+    x = *px;
+    y = *py;
+  } else if (w.size() == 4 && (w[1] == "grid" || w[1] == "panel")) {
+    const auto a = parse_int(w[2]);
+    const auto b = parse_int(w[3]);
+    if (!a || !b) return false;
+    Rect rect;
+    if (w[1] == "grid") {
+      rect = grid_cell_rect(layout_, *a, *b);
+    } else {
+      if (*a < 0 || *a > 3) return false;
+      rect = panel_cell_rect(layout_, *a, *b);
+    }
+    x = centre(rect.left, rect.right);
+    y = centre(rect.top, rect.bottom);
+  } else if (w.size() == 2 && w[1] == "status") {
+    x = centre(layout_.status_rect.left, layout_.status_rect.right);
+    y = centre(layout_.status_rect.top, layout_.status_rect.bottom);
+  } else {
+    return false;
+  }
+  const ClickTarget target = classify_click(layout_, pack_position(x, y));
+  if (right)
+    flow_.on_right_press(target);
+  else
+    flow_.on_left_press(target);
+  return true;
+}
+
+bool ScriptDriver::options(std::string_view line) {
+  OptionsDialogState dialog = options_dialog_init(game_);
+  const std::vector<std::string_view> w = words(line);
+  // Every setting is checked before the dialog is touched, so a malformed line changes nothing.
+  for (std::size_t i = 1; i < w.size(); ++i) {
+    const std::size_t equals = w[i].find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view key = w[i].substr(0, equals);
+    const std::string_view value = w[i].substr(equals + 1);
+    if (key == "mode") {
+      if (value == "automatic")
+        dialog.mode = OptionsDialogState::Mode::Automatic;
+      else if (value == "manual")
+        dialog.mode = OptionsDialogState::Mode::Manual;
+      else if (value == "offense")
+        dialog.mode = OptionsDialogState::Mode::Offense;
+      else
+        return false;
+    } else if (key == "starts") {
+      if (value == "you")
+        dialog.who_starts = WhoStarts::You;
+      else if (value == "computer")
+        dialog.who_starts = WhoStarts::Computer;
+      else
+        return false;
+    } else if (key == "level") {
+      if (value == "novice")
+        dialog.level = 0;
+      else if (value == "intermediate")
+        dialog.level = 1;
+      else if (value == "advanced")
+        dialog.level = 2;
+      else
+        return false;
+    } else if (key == "threshold") {
+      dialog.threshold_text = std::string(value);
+    } else if (key == "shots") {
+      dialog.shots_text = std::string(value);
+    } else {
+      return false;
+    }
+  }
+  if (!options_dialog_ok(flow_, dialog).close) printer_.raw("dialog cancelled");
+  return true;
+}
+
+bool ScriptDriver::pacing(std::string_view line) {
+  PacingDialogState dialog = pacing_dialog_init(game_);
+  const std::vector<std::string_view> w = words(line);
+  for (std::size_t i = 1; i < w.size(); ++i) {
+    const std::size_t equals = w[i].find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view key = w[i].substr(0, equals);
+    const std::string_view value = w[i].substr(equals + 1);
+    if (value != "0" && value != "1") return false;
+    if (key == "player")
+      dialog.pause_after_player = value == "1";
+    else if (key == "vornmark")
+      dialog.pause_after_vornmark = value == "1";
+    else
+      return false;
+  }
+  pacing_dialog_ok(game_, dialog);
+  return true;
+}
+
+bool ScriptDriver::board(std::string_view name) {
+  Board* board = board_named(game_, name);
+  if (board == nullptr) return false;
+  const int grid = game_.grid();
+  for (int row = 0; row < grid; ++row) {
+    std::string text;
+    for (int column = 0; column < grid; ++column) {
+      if (column > 0) text += ' ';
+      text += std::to_string(board->at(column, row));
+    }
+    printer_.raw(text);
+  }
+  printer_.raw("end");
+  return true;
+}
+
+bool ScriptDriver::fleet(std::string_view side) {
+  const Fleet* fleet = side == "my" ? &game_.my_fleet : side == "his" ? &game_.his_fleet : nullptr;
+  if (fleet == nullptr) return false;
+  for (const Ship& ship : *fleet) {
+    std::string text = std::string(ship.display_name()) + " cells";
+    for (int i = 0; i < ship.cell_count(); ++i)
+      text += " " + std::to_string(ship.cells()[i].x) + "," + std::to_string(ship.cells()[i].y);
+    text += " hits";
+    for (int slot = 0; slot < ship.cell_count(); ++slot)
+      if (ship.hit_at(slot) != 0) text += " " + std::to_string(ship.hit_at(slot));
+    printer_.raw(text);
+  }
+  return true;
+}
+
+void ScriptDriver::state() {
+  const Game& g = game_;
+  printer_.raw(format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
+                           "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
+                           static_cast<int>(g.play_state), g.player_volley, g.computer_volley, g.next_shot,
+                           g.player_shots_per_volley, g.computer_shots_per_volley, g.settings.PlayLevel,
+                           g.settings.AutomaticMode, g.settings.DefenseMode, g.simulation_mode, g.selected_ship));
+}
+
+void ScriptDriver::exit_game() { save_settings(game_.settings, game_.settings_dir); }
+
+}  // namespace vornmark::cli

@@ -1,0 +1,89 @@
+#pragma once
+// The scripted driver: one command a line in, one line a event or answer out, acting through
+// the same play flow, layout and dialog logic as the desktop program.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "play/play_flow.h"
+#include "play/view.h"
+#include "presentation/layout.h"
+#include "report/platform.h"
+#include "setup/game.h"
+
+namespace vornmark::cli {
+
+// Prints every event as one line on the output and flushes it at once.
+class EventPrinter {
+ public:
+  explicit EventPrinter(std::FILE* out) : out_(out) {}
+  void line(std::string_view word, std::string_view text);  // "<word> <escaped text>"
+  void raw(std::string_view text);                          // as it is, plus a line end
+
+ private:
+  std::FILE* out_;
+};
+
+class CliPlatform : public Platform {
+ public:
+  CliPlatform(EventPrinter& printer, bool cancel_warnings) : printer_(printer), cancel_warnings_(cancel_warnings) {}
+  BoxAnswer message_box(const MessageBoxRequest& request) override;
+  void beep() override { printer_.raw("beep"); }
+  void set_busy_cursor(bool) override {}
+  [[noreturn]] void exit_process(int code) override;
+
+ private:
+  EventPrinter& printer_;
+  bool cancel_warnings_;
+};
+
+class CliView : public View {
+ public:
+  explicit CliView(EventPrinter& printer) : printer_(printer) {}
+  void beep() override { printer_.raw("beep"); }
+  void set_background(Colour) override {}
+  void set_title(std::string_view title) override;
+  void show_error(std::string_view text) override { printer_.line("error", text); }
+  void invalidate_cell(int, int) override {}
+  void invalidate_panel(int) override {}
+  void invalidate_ship_cells(const Ship&) override {}
+  void invalidate_legend() override {}
+  void invalidate_status() override {}
+  void invalidate_grid() override {}
+  void redraw_all() override {}
+
+  const std::string& title() const { return title_; }
+
+ private:
+  EventPrinter& printer_;
+  std::string title_ = "Vornmark";
+};
+
+class ScriptDriver {
+ public:
+  ScriptDriver(Game& game, PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer)
+      : game_(game), flow_(flow), view_(view), layout_(layout), printer_(printer) {}
+
+  // Acts on one line; false when the line was `exit`.
+  bool run_line(std::string_view line);
+  // File/Exit: the settings are saved.
+  void exit_game();
+
+ private:
+  bool press(std::string_view line, bool right);
+  bool options(std::string_view line);
+  bool pacing(std::string_view line);
+  bool board(std::string_view name);
+  bool fleet(std::string_view side);
+  void state();
+  void bad_command(std::string_view line);
+
+  Game& game_;
+  PlayFlow& flow_;
+  CliView& view_;
+  Layout& layout_;
+  EventPrinter& printer_;
+};
+
+}  // namespace vornmark::cli
