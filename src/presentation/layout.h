@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "play/click_target.h"
 #include "presentation/rect.h"
@@ -27,6 +28,8 @@ struct Layout {
   std::array<Rect, 6> panel_rects;
   Rect update_rect;  // scratch: the last cell painted or the region invalidated
   int grid = 0;      // the grid size the layout was made for
+
+  friend bool operator==(const Layout&, const Layout&) = default;
 };
 
 // Recomputes every field but legend_rect and update_rect for a client of width x height.
@@ -58,5 +61,7 @@ inline std::uint32_t pack_position(int x, int y) {
 // The rectangles that the redraw requests mark; each also lands in update_rect.
 Rect invalidate_cell(Layout& layout, int column, int row);
 Rect invalidate_panel(Layout& layout, int ship);
+// One rectangle per cell of the ship, in the ship's cell order, for the grid positions it covers.
+std::vector<Rect> invalidate_ship_cells(Layout& layout, const Ship& ship);
 
 }  // namespace vornmark

@@ -13,6 +13,8 @@ struct Rect {
 
   bool contains(long long x, long long y) const { return left <= x && x < right && top <= y && y < bottom; }
   bool empty() const { return right <= left || bottom <= top; }
+  // The rectangle moved in by `margin` pixels on every side.
+  Rect shrunk(std::int32_t margin) const { return {left + margin, top + margin, right - margin, bottom - margin}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
