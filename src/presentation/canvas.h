@@ -16,6 +16,8 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+constexpr int kColourCount = 9;
+
 // The colour table: nine colours by their index.
 Rgb colour_rgb(Colour colour);
 const char* colour_name(Colour colour);
@@ -31,21 +33,32 @@ enum TextFlags : unsigned {
   kTextSingleLine = 1u << 5,
 };
 
+// The 8-point font's character height in pixels at a vertical resolution in dots per inch:
+// 8 * dpi / 72, rounded half away from zero (96 dpi gives 11, 600 dpi gives 67).
+int font_pixel_height(int dots_per_inch);
+
 class Canvas {
  public:
   virtual ~Canvas() = default;
 
   // Dots per inch along the vertical axis, for the 8-point font.
   virtual int vertical_resolution() const = 0;
-  // Selects a font of the given character height in pixels (the default face).
+  // Selects a font of the default face whose character height (the em height, without
+  // internal leading) is `pixel_height` pixels. Painting passes font_pixel_height(dpi).
   virtual void select_font(int pixel_height) = 0;
   // Selects the font that was in use before select_font again.
   virtual void restore_font() = 0;
-  // Background colour of the text drawn from now on (opaque).
+  // Background colour of the text drawn from now on: an opaque box of this colour behind the
+  // glyphs (not the whole rectangle given to draw_text).
   virtual void set_text_background(Colour colour) = 0;
-  // Fills the rectangle in the colour and frames it with a one-pixel black pen.
+  // Fills the rectangle in the colour and frames it with a one-pixel black pen. The frame's
+  // left and top lines lie on `left` and `top`, its right and bottom ones on right - 1 and
+  // bottom - 1, so neighbouring cells share no pixels.
   virtual void rectangle(const Rect& rect, Colour colour) = 0;
   // Draws text in the rectangle, clipped to it, in black on the text background.
+  // kTextSingleLine keeps the text on one line; only then do kTextVCenter and kTextBottom
+  // place it vertically. kTextWordBreak wraps at blanks; "\n" always starts a new line unless
+  // kTextSingleLine is given.
   virtual void draw_text(std::string_view text, const Rect& rect, unsigned flags) = 0;
 };
 
