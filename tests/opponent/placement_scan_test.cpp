@@ -1,0 +1,202 @@
+#include "opponent/placement_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "opponent_fixture.h"
+
+namespace vornmark {
+namespace {
+
+using testing::OpponentFixture;
+
+// The scan as the game first describes it: move, fit, tally and turn at every anchor, column by
+// column. The fast scan must agree with it in every observable respect.
+int plain_scan(const Board& shots, const Board* occupancy, Ship& ship, Board& tally) {
+  int count = 0;
+  for (int x = 0; x < shots.width(); ++x) {
+    for (int y = 0; y < shots.height(); ++y) {
+      ship.move_to(x, y);
+      for (int turn = 0; turn < 2; ++turn) {
+        if (try_fit(shots, occupancy, ship)) {
+          tally_ship(tally, ship);
+          ++count;
+        }
+        ship.rotate();
+      }
+    }
+  }
+  ship.set_tot_matches(count);
+  return count;
+}
+
+std::vector<int> values_of(const Board& board) {
+  std::vector<int> values;
+  for (int y = 0; y < board.height(); ++y)
+    for (int x = 0; x < board.width(); ++x) values.push_back(board.cell(x, y));
+  return values;
+}
+
+class PlacementScanTest : public OpponentFixture {
+ protected:
+  void SetUp() override { start(); }
+  Ship& corvette() { return game.his_fleet[kCorvette]; }
+  Ship& destroyer() { return game.his_fleet[kDestroyer]; }
+  void set_hits(Ship& ship, std::initializer_list<int> volleys) {
+    ship.unplace();
+    for (int v : volleys) ship.add_hit(v);
+  }
+  // Lays the Destroyer straight down from (x, y) on cells holding the given volley numbers.
+  bool destroyer_fits_on(std::initializer_list<int> under) {
+    game.my_shots.clear();
+    int row = 2;
+    for (int v : under) game.my_shots.cell(5, row++) = v;
+    destroyer().move_to(5, 2);
+    return try_fit(game.my_shots, nullptr, destroyer());
+  }
+};
+
+TEST_F(PlacementScanTest, CorvetteOnAnEmptyBoardHas420PlacementsAndCountsTwoThreeFour) {
+  const int count = scan_ship(game.my_shots, nullptr, corvette(), game.tally);
+  EXPECT_EQ(count, 420);
+  EXPECT_EQ(corvette().tot_matches(), 420);
+  for (CellPos corner : {CellPos{0, 0}, CellPos{14, 0}, CellPos{0, 14}, CellPos{14, 14}})
+    EXPECT_EQ(game.tally.cell(corner.x, corner.y), 2);
+  for (CellPos border : {CellPos{1, 0}, CellPos{0, 7}, CellPos{14, 13}, CellPos{9, 14}})
+    EXPECT_EQ(game.tally.cell(border.x, border.y), 3);
+  for (int y = 1; y < 14; ++y)
+    for (int x = 1; x < 14; ++x) ASSERT_EQ(game.tally.cell(x, y), 4) << x << "," << y;
+  // The placed cells end on the last orientation tried: a half turn on the last anchor.
+  EXPECT_EQ(corvette().cells()[0], (CellPos{14, 14}));
+  EXPECT_EQ(corvette().cells()[1], (CellPos{14, 13}));
+
+  // The tally is not cleared: a second scan adds the same counts again.
+  scan_ship(game.my_shots, nullptr, corvette(), game.tally);
+  EXPECT_EQ(game.tally.cell(0, 0), 4);
+  EXPECT_EQ(game.tally.cell(7, 7), 8);
+}
+
+TEST_F(PlacementScanTest, FitComparesTheVolleysUnderTheShipWithItsHitRecord) {
+  set_hits(destroyer(), {2});
+  EXPECT_TRUE(destroyer_fits_on({0, 2, 0}));
+  EXPECT_EQ(destroyer().matched()[0], 1);  // the volley-2 slot
+  EXPECT_EQ(destroyer().matched()[1], 1);
+  EXPECT_EQ(destroyer().matched()[2], 1);
+  EXPECT_FALSE(destroyer_fits_on({2, 2, 0}));  // two cells of volley 2, one hit
+  EXPECT_FALSE(destroyer_fits_on({1, 0, 0}));  // no hit in volley 1
+  EXPECT_FALSE(destroyer_fits_on({0, 0, 0}));  // the hit of volley 2 is unexplained
+
+  // A cell of the volley being planned has no hit slot yet and excludes the placement.
+  set_hits(destroyer(), {});
+  EXPECT_FALSE(destroyer_fits_on({0, 3, 0}));
+  EXPECT_TRUE(destroyer_fits_on({0, 0, 0}));
+
+  // A sunk ship fits only wholly on shot cells whose volleys match its record, in any order.
+  set_hits(destroyer(), {1, 4, 4});
+  EXPECT_TRUE(destroyer_fits_on({4, 1, 4}));
+  EXPECT_FALSE(destroyer_fits_on({4, 1, 0}));
+  EXPECT_FALSE(destroyer_fits_on({4, 1, 1}));
+
+  // Outside the board never fits; the occupancy blocks other ships' ids but not its own.
+  set_hits(destroyer(), {});
+  game.my_shots.clear();
+  destroyer().move_to(14, 13);
+  EXPECT_FALSE(try_fit(game.my_shots, nullptr, destroyer()));
+  destroyer().move_to(3, 3);
+  game.his_sea.cell(3, 4) = destroyer().id();
+  EXPECT_TRUE(try_fit(game.my_shots, &game.his_sea, destroyer()));
+  game.his_sea.cell(3, 5) = kBattleship + 1;
+  EXPECT_FALSE(try_fit(game.my_shots, &game.his_sea, destroyer()));
+  EXPECT_TRUE(try_fit(game.my_shots, nullptr, destroyer()));
+}
+
+TEST_F(PlacementScanTest, HitRecordLimitsPlacementsToTheCellsOfItsVolleys) {
+  // Volley 3 fired at three cells; the Battleship had one hit in it.
+  const std::vector<CellPos> volley3 = {{4, 4}, {9, 2}, {12, 12}};
+  for (CellPos c : volley3) game.my_shots.cell(c.x, c.y) = 3;
+  game.my_shots.cell(6, 6) = 1;
+  Ship& battleship = game.his_fleet[kBattleship];
+  set_hits(battleship, {3});
+  const int count = scan_ship(game.my_shots, nullptr, battleship, game.tally);
+  EXPECT_GT(count, 0);
+  // Every placement covers exactly one volley-3 cell, so their tallies add up to the count,
+  // and no placement covers the volley-1 cell.
+  int on_volley3 = 0;
+  for (CellPos c : volley3) on_volley3 += game.tally.cell(c.x, c.y);
+  EXPECT_EQ(on_volley3, count);
+  EXPECT_EQ(game.tally.cell(6, 6), 0);
+  // (4, 4) lies four cells from every edge: 4 straight placements cover it each way.
+  EXPECT_EQ(game.tally.cell(4, 4), 8);
+
+  // A record that fits nowhere gives 0 and leaves the tally as it was.
+  const std::vector<int> before = values_of(game.tally);
+  set_hits(battleship, {2, 2});
+  EXPECT_EQ(scan_ship(game.my_shots, nullptr, battleship, game.tally), 0);
+  EXPECT_EQ(battleship.tot_matches(), 0);
+  EXPECT_EQ(values_of(game.tally), before);
+}
+
+// The fast scan against the plain one on many random shot boards, hit records, occupancies and
+// (not only square) board sizes, for every ship of the fleet.
+TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanOnRandomBoards) {
+  std::mt19937 random(20240611);
+  auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  int fitted_somewhere = 0;
+  for (int trial = 0; trial < 600; ++trial) {
+    const int width = uniform(1, 16);
+    const int height = uniform(1, 16);
+    Board shots(game.report, "SHOTS");
+    Board occupancy(game.report, "SEA");
+    Board fast_tally(game.report, "FAST");
+    Board plain_tally(game.report, "PLAIN");
+    for (Board* board : {&shots, &occupancy, &fast_tally, &plain_tally}) board->allocate(width, height);
+    const int density = uniform(0, 80);
+    const int volleys = uniform(1, 6);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if (uniform(0, 99) < density) shots.cell(x, y) = uniform(1, volleys);
+        if (uniform(0, 99) < 8) occupancy.cell(x, y) = uniform(1, 4);
+        const int start = uniform(0, 3);
+        fast_tally.cell(x, y) = start;
+        plain_tally.cell(x, y) = start;
+      }
+    }
+
+    const Ship& model = game.his_fleet[static_cast<std::size_t>(trial % 4)];
+    Ship ship = model;
+    ship.unplace();
+    if (trial % 3 != 0) {
+      // A record that some placement explains: the volleys under a random placement.
+      ship.move_to(uniform(0, width - 1), uniform(0, height - 1));
+      if (uniform(0, 1) == 1) ship.rotate();
+      std::vector<int> under;
+      for (int i = 0; i < ship.cell_count(); ++i) {
+        const CellPos c = ship.cells()[i];
+        if (shots.in_bounds(c.x, c.y) && shots.cell(c.x, c.y) != 0) under.push_back(shots.cell(c.x, c.y));
+      }
+      std::shuffle(under.begin(), under.end(), random);
+      for (int v : under) ship.add_hit(v);
+    } else {
+      for (int hits = uniform(0, ship.cell_count()); hits > 0; --hits) ship.add_hit(uniform(1, volleys));
+    }
+    Ship plain = ship;
+    const bool blocked = uniform(0, 1) == 1;
+    const int fast_count = scan_ship(shots, blocked ? &occupancy : nullptr, ship, fast_tally);
+    const int plain_count = plain_scan(shots, blocked ? &occupancy : nullptr, plain, plain_tally);
+    ASSERT_EQ(fast_count, plain_count) << "trial " << trial;
+    ASSERT_EQ(ship.tot_matches(), plain.tot_matches());
+    ASSERT_EQ(values_of(fast_tally), values_of(plain_tally)) << "trial " << trial;
+    ASSERT_EQ(ship.cells(), plain.cells()) << "trial " << trial;
+    ASSERT_EQ(ship.matched(), plain.matched()) << "trial " << trial;
+    fitted_somewhere += fast_count > 0;
+  }
+  // The trials must exercise fitting placements, not only empty scans.
+  EXPECT_GT(fitted_somewhere, 300);
+  EXPECT_TRUE(platform.boxes.empty());
+}
+
+}  // namespace
+}  // namespace vornmark

@@ -1,0 +1,103 @@
+// Planning a volley allocates nothing. The replaced global allocation functions serve the
+// whole test program, so they count only while a test asks them to.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "opponent/real_hits.h"
+#include "opponent/volley_planner.h"
+#include "setup/game.h"
+#include "setup/start_up.h"
+#include "support/temp_dir.h"
+
+namespace {
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+}  // namespace
+
+// The pairs below are matched (malloc with free); the compiler only sees operator names.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+void* operator new(std::size_t size) {
+  if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace vornmark {
+namespace {
+
+// A platform whose cursor changes and boxes allocate nothing themselves.
+class QuietPlatform : public Platform {
+ public:
+  BoxAnswer message_box(const MessageBoxRequest&) override {
+    ++boxes;
+    return BoxAnswer::Ok;
+  }
+  void beep() override {}
+  void set_busy_cursor(bool) override { ++cursor_changes; }
+  [[noreturn]] void exit_process(int code) override { std::exit(code); }
+  int boxes = 0;
+  int cursor_changes = 0;
+};
+
+// Plans every volley of a whole game, counting the allocations made inside plan_volley only.
+long allocations_over_a_game(int grid, int level, bool trace, const std::filesystem::path& trace_path) {
+  QuietPlatform platform;
+  Game game(platform);
+  StartUpOptions options;
+  options.command_line = trace ? "-D3 -D1" : "-D3";
+  options.trace_path = trace_path.string();
+  start_up(game, options);
+  game.settings.MaxCells = grid;
+  game.settings.PlayLevel = level;
+  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships,
+                       &game.tally, &game.temp_tally})
+    board->set_size(grid, grid);
+  for (Board& board : game.ship_tallies) board.set_size(grid, grid);
+  int counter = -1;
+  new_game(game, counter);
+  game.his_real_ships.clear();
+  random_place_fleet(game, game.his_fleet, game.his_real_ships);
+
+  long counted = 0;
+  for (int volley = 1; volley <= grid * grid; ++volley) {
+    game.computer_volley = volley;
+    allocations = 0;
+    counting = true;
+    plan_volley(game);
+    counting = false;
+    counted += allocations;
+    take_real_hits(game);
+    int left = 0;
+    for (const Ship& ship : game.his_fleet) left += ship.cells_left();
+    if (left == 0) break;
+  }
+  EXPECT_EQ(platform.boxes, 0);
+  EXPECT_GT(platform.cursor_changes, 2);
+  return counted;
+}
+
+TEST(PlannerAllocationTest, PlanningAVolleyAllocatesNothing) {
+  // The counter itself must see an allocation made while it counts.
+  allocations = 0;
+  counting = true;
+  auto* probe = new int(7);
+  counting = false;
+  delete probe;
+  ASSERT_EQ(allocations.load(), 1);
+
+  testing::TempDir dir;
+  EXPECT_EQ(allocations_over_a_game(15, kIntermediate, false, dir / "stats"), 0);
+  EXPECT_EQ(allocations_over_a_game(30, kIntermediate, false, dir / "stats"), 0);
+  EXPECT_EQ(allocations_over_a_game(9, kNovice, false, dir / "stats"), 0);
+  EXPECT_EQ(allocations_over_a_game(12, kAdvanced, true, dir / "stats"), 0);
+}
+
+}  // namespace
+}  // namespace vornmark
