@@ -1,0 +1,48 @@
+#include "window/geometry_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "presentation/dialogs.h"
+
+namespace vornmark {
+
+GeometryDialog::GeometryDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+  setWindowTitle(QStringLiteral("Geometry"));
+
+  grid_size_ = new QLineEdit(QString::fromStdString(geometry_dialog_init(game_)), this);
+  grid_size_->setMaximumWidth(grid_size_->fontMetrics().averageCharWidth() * 8);
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Number of squares (4-30)"), this));
+  row->addWidget(grid_size_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  ok_->setText(QStringLiteral("OK"));
+  ok_->setDefault(true);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(row);
+  column->addWidget(buttons, 0, Qt::AlignHCenter);
+  setTabOrder(ok_, buttons->button(QDialogButtonBox::Cancel));
+  setTabOrder(buttons->button(QDialogButtonBox::Cancel), grid_size_);
+}
+
+void GeometryDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  ok_->setFocus();
+}
+
+void GeometryDialog::accept() {
+  // A failed check leaves the dialog open and the focus where it was.
+  if (geometry_dialog_ok(game_, grid_size_->text().toStdString()).close) QDialog::accept();
+}
+
+}  // namespace vornmark

@@ -1,0 +1,56 @@
+// The desktop program: reads the switches and the settings, opens the one main window at the
+// size of the available screen and runs until it is closed.
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "setup/game.h"
+#include "setup/settings_file.h"
+#include "setup/start_up.h"
+#include "window/main_window.h"
+#include "window/program_icon.h"
+#include "window/program_texts.h"
+#include "window/qt_platform.h"
+
+namespace {
+
+std::vector<std::string> arguments_of(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vornmark;
+  // Answered before any window system is needed.
+  if (const std::optional<std::string> text = early_exit_text(arguments_of(argc, argv))) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vornmark"));
+  QApplication::setApplicationVersion(QStringLiteral(VORNMARK_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.vornmark.Vornmark"));
+  QApplication::setWindowIcon(program_icon());
+
+  QtPlatform platform;
+  auto game = std::make_unique<Game>(platform);
+  StartUpOptions options;
+  // The arguments Qt has not taken for itself (such as -platform) are the game's switches.
+  options.command_line = join_arguments(arguments_of(argc, argv));
+  options.settings_dir = default_settings_dir();
+  start_up(*game, options);
+
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  MainWindow window(*game, platform, screen.size());
+  window.move(screen.topLeft());
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,188 @@
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include "presentation/dialogs.h"
+#include "presentation/printing.h"
+#include "setup/game.h"
+#include "setup/settings_file.h"
+#include "window/game_surface.h"
+#include "window/geometry_dialog.h"
+#include "window/help_window.h"
+#include "window/menu_commands.h"
+#include "window/options_dialog.h"
+#include "window/pacing_dialog.h"
+#include "window/program_texts.h"
+#include "window/qt_platform.h"
+#include "window/qt_printer.h"
+#include "window/sight_cursor.h"
+
+namespace vornmark {
+
+namespace {
+
+// The ground of the window class before the first game: the stock light grey, a shade darker
+// than the game's own Grey.
+const QColor kStockLightGrey(192, 192, 192);
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game, QtPlatform& platform, QSize size)
+    : game_(game),
+      platform_(platform),
+      surface_(new GameSurface(game, layout_, this)),
+      view_(game, layout_, *surface_, *this),
+      flow_(game, view_),
+      printers_(std::make_unique<QtPrinters>()) {
+  setWindowTitle(QStringLiteral("Vornmark"));
+  setCentralWidget(surface_);
+  surface_->set_flow(&flow_);
+  set_surface_background(*surface_, kStockLightGrey);
+
+  // The first layout uses the size of the window being created; the first resize lays the
+  // window out again for its client area.
+  layout_window(layout_, game_, size.width(), size.height());
+
+  std::optional<QCursor> sight = load_sight_cursor();
+  if (!sight) game_.report.warning_box("cross is NULL");
+  surface_->set_sight_cursor(std::move(sight));
+
+  game_.background_colour = Colour::Grey;
+  build_menu();
+  resize(size);
+
+  platform_.set_main_window(this);
+  game_.report.set_main_window_ready(true);
+}
+
+MainWindow::~MainWindow() {
+  game_.report.set_main_window_ready(false);
+  platform_.set_main_window(nullptr);
+  platform_.set_busy_cursor(false);
+  save_settings(game_.settings, game_.settings_dir);
+}
+
+QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
+  QAction* action = menu->addAction(QString::fromUtf8(text));
+  action->setData(id);
+  connect(action, &QAction::triggered, this, [this, id] { handle_command(id); });
+  return action;
+}
+
+void MainWindow::build_menu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  add_command(file, "&New Game", kCommandNewGame);
+  add_command(file, "P&lace", kCommandPlace);
+  add_command(file, "&Print", kCommandPrint);
+  file->addSeparator();
+  add_command(file, "E&xit", kCommandExit);
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  add_command(options, "Misc.", kCommandMisc);
+  add_command(options, "&Geometry", kCommandGeometry)->setEnabled(false);  // nothing enables it
+  add_command(options, "&Pacing", kCommandPacing);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  add_command(help, "&Help...", kCommandHelp);
+  add_command(help, "&About Vornmark...", kCommandAbout);
+
+  // A command of its own at the right end of the bar, not a menu.
+  if (game_.switches.on(0)) {
+    QAction* simulation = menuBar()->addAction(QStringLiteral("&Simulation"));
+    simulation->setData(static_cast<int>(kCommandSimulation));
+    connect(simulation, &QAction::triggered, this, [this] { handle_command(kCommandSimulation); });
+  }
+}
+
+QAction* MainWindow::action(int id) const {
+  for (QAction* item : menuBar()->findChildren<QAction*>())
+    if (item->data().isValid() && item->data().toInt() == id) return item;
+  return nullptr;
+}
+
+void MainWindow::set_printers(std::unique_ptr<Printers> printers) { printers_ = std::move(printers); }
+
+void MainWindow::handle_command(int id) {
+  switch (id) {
+    case kCommandNewGame:
+      flow_.start_new_game();
+      break;
+    case kCommandPlace:
+      flow_.enter_place_mode();
+      break;
+    case kCommandPrint:
+      print();
+      break;
+    case kCommandExit:
+      close();
+      break;
+    case kCommandMisc:
+      options();
+      break;
+    case kCommandGeometry:
+      geometry();
+      break;
+    case kCommandPacing:
+      pacing();
+      break;
+    case kCommandHelp:
+      help();
+      break;
+    case kCommandAbout:
+      about();
+      break;
+    case kCommandSimulation:
+      flow_.run_simulation();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::options() {
+  OptionsDialog dialog(flow_, this);
+  dialog.exec();
+}
+
+void MainWindow::geometry() {
+  GeometryDialog dialog(game_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  resize_boards_to_grid(game_);
+  // Laid out again at once, so that clicks and painting follow the new grid size.
+  layout_window(layout_, game_, surface_->width(), surface_->height());
+  surface_->update();
+}
+
+void MainWindow::pacing() {
+  PacingDialog dialog(game_, this);
+  dialog.exec();
+}
+
+void MainWindow::help() {
+  if (!help_) {
+    help_ = new HelpWindow(this);
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  help_->show_page(kHelpContents);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void MainWindow::about() {
+  const std::string text = about_text();
+  MessageBoxRequest request;
+  request.owner = BoxOwner::MainWindow;
+  request.caption = "Vornmark";
+  request.text = text;
+  request.icon = BoxIcon::Information;
+  platform_.message_box(request);
+}
+
+void MainWindow::print() {
+  // Nothing is shown when there is no printer or it refuses the page.
+  print_boards(game_, layout_, *printers_);
+}
+
+}  // namespace vornmark

@@ -1,0 +1,61 @@
+#pragma once
+// The one main window: the menu and its commands, the game's surface, the view the play flow
+// talks to, and the saving of the settings when the window goes.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "play/play_flow.h"
+#include "presentation/layout.h"
+#include "window/help_window.h"
+#include "window/window_view.h"
+
+namespace vornmark {
+
+class Game;
+class GameSurface;
+class Printers;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+ public:
+  // The window of the given size (the available screen), titled "Vornmark", with the menu;
+  // the Simulation command is on the menu bar when the switch D0 is on now.
+  MainWindow(Game& game, QtPlatform& platform, QSize size);
+  // Saves the settings: the one place they are written.
+  ~MainWindow() override;
+
+  // Runs a menu command by its id; ids that name no command do nothing.
+  void handle_command(int id);
+
+  // The menu item of a command, or null.
+  QAction* action(int id) const;
+  GameSurface* surface() const { return surface_; }
+  Layout& layout() { return layout_; }
+  PlayFlow& flow() { return flow_; }
+  HelpWindow* help_window() const { return help_.data(); }
+  // Where File/Print prints; the system's default printer unless replaced.
+  void set_printers(std::unique_ptr<Printers> printers);
+
+ private:
+  void build_menu();
+  QAction* add_command(QMenu* menu, const char* text, int id);
+  void options();
+  void geometry();
+  void pacing();
+  void help();
+  void about();
+  void print();
+
+  Game& game_;
+  QtPlatform& platform_;
+  Layout layout_;
+  GameSurface* surface_;
+  WindowView view_;
+  PlayFlow flow_;
+  std::unique_ptr<Printers> printers_;
+  QPointer<HelpWindow> help_;
+};
+
+}  // namespace vornmark

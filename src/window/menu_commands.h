@@ -1,0 +1,19 @@
+#pragma once
+// The ids of the menu commands, as the command handler compares them.
+
+namespace vornmark {
+
+enum CommandId : int {
+  kCommandNewGame = 1,
+  kCommandExit = 5,
+  kCommandPrint = 7,
+  kCommandSimulation = 12,
+  kCommandMisc = 13,
+  kCommandPlace = 14,
+  kCommandHelp = 40,
+  kCommandAbout = 41,
+  kCommandGeometry = 40001,
+  kCommandPacing = 40002,
+};
+
+}  // namespace vornmark

@@ -1,0 +1,48 @@
+#include "window/pacing_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "presentation/dialogs.h"
+
+namespace vornmark {
+
+PacingDialog::PacingDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+  setWindowTitle(QStringLiteral("Pacing"));
+
+  pause_after_player_ = new QCheckBox(QStringLiteral("Pause after your shots?"), this);
+  pause_after_vornmark_ = new QCheckBox(QStringLiteral("Pause after Vornmark's shots?"), this);
+  const PacingDialogState state = pacing_dialog_init(game_);
+  pause_after_player_->setChecked(state.pause_after_player);
+  pause_after_vornmark_->setChecked(state.pause_after_vornmark);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  ok_->setText(QStringLiteral("OK"));
+  ok_->setDefault(true);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(pause_after_player_);
+  column->addWidget(pause_after_vornmark_);
+  column->addWidget(buttons, 0, Qt::AlignHCenter);
+  setTabOrder(ok_, buttons->button(QDialogButtonBox::Cancel));
+  setTabOrder(buttons->button(QDialogButtonBox::Cancel), pause_after_player_);
+  setTabOrder(pause_after_player_, pause_after_vornmark_);
+}
+
+void PacingDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  ok_->setFocus();
+}
+
+void PacingDialog::accept() {
+  pacing_dialog_ok(game_, {pause_after_player_->isChecked(), pause_after_vornmark_->isChecked()});
+  QDialog::accept();
+}
+
+}  // namespace vornmark

@@ -1,0 +1,45 @@
+#pragma once
+// The canvas of the game's painting on a QPainter: a widget, a printer page or an image. It
+// draws as the game's painting expects: rectangles filled and framed with a one-pixel black
+// pen that covers left to right - 1 and top to bottom - 1, and text in black on an opaque box
+// of the current text background, placed and wrapped by the flags.
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRect>
+#include <QStringList>
+
+#include "presentation/canvas.h"
+
+namespace vornmark {
+
+QColor qt_colour(Colour colour);
+// The pixels a game rectangle covers (right and bottom exclusive).
+QRect qt_rect(const Rect& rect);
+
+class QtCanvas : public Canvas {
+ public:
+  // vertical_dpi: the device's vertical resolution, which sizes the 8-point font.
+  QtCanvas(QPainter& painter, int vertical_dpi);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  int vertical_resolution() const override { return vertical_dpi_; }
+  void select_font(int pixel_height) override;
+  void restore_font() override;
+  void set_text_background(Colour colour) override { text_background_ = qt_colour(colour); }
+  void rectangle(const Rect& rect, Colour colour) override;
+  void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
+
+ private:
+  QStringList text_lines(const QString& text, int width, unsigned flags) const;
+
+  QPainter& painter_;
+  int vertical_dpi_;
+  QFont kept_font_;
+  QColor text_background_{Qt::white};
+};
+
+}  // namespace vornmark

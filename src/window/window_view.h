@@ -1,0 +1,42 @@
+#pragma once
+// What the play flow asks of the window, carried out on the game's surface: redraw requests
+// become update() calls on the layout's rectangles, the background colour becomes the
+// surface's palette, the title the main window's.
+
+#include <QWidget>
+
+#include "play/view.h"
+
+namespace vornmark {
+
+class Game;
+struct Layout;
+
+class WindowView : public View {
+ public:
+  WindowView(Game& game, Layout& layout, QWidget& surface, QWidget& window);
+
+  void beep() override;
+  void set_background(Colour colour) override;
+  void set_title(std::string_view title) override;
+  void show_error(std::string_view text) override;
+
+  void invalidate_cell(int column, int row) override;
+  void invalidate_panel(int ship) override;
+  void invalidate_ship_cells(const Ship& ship) override;
+  void invalidate_legend() override;
+  void invalidate_status() override;
+  void invalidate_grid() override;
+  void redraw_all() override;
+
+ private:
+  Game& game_;
+  Layout& layout_;
+  QWidget& surface_;
+  QWidget& window_;
+};
+
+// Paints the ground of the surface in a colour of the game (the erase of a full redraw).
+void set_surface_background(QWidget& surface, const QColor& colour);
+
+}  // namespace vornmark
