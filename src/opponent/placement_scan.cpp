@@ -12,9 +12,15 @@ namespace {
 // The placements a scan tries from each anchor: the shape as defined and its quarter turn.
 constexpr int kOrientations = 2;
 
-// Offsets of one orientation from the anchor, and the anchors that keep every cell inside.
+// The cells a scan reads, in the boards' own layout (x + y * width): the shot board's volley
+// number, or kBlocked where the occupancy holds another ship. Kept on the stack.
+constexpr std::int32_t kBlocked = -1;
+constexpr int kMaxScanCells = 30 * 30;
+
+// Offsets of one orientation from the anchor, in cells of the linear layout, and the anchors
+// that keep every cell inside.
 struct Orientation {
-  CellPos offset[Ship::kMaxCells];
+  int offset[Ship::kMaxCells];
   int min_x, max_x, min_y, max_y;
 };
 
@@ -35,7 +41,7 @@ Orientation orientation_of(const Ship& ship, int turn, int width, int height) {
     CellPos d = shape[i];
     // A quarter turn about the first cell: an offset (dx, dy) from it becomes (dy, -dx).
     if (turn == 1) d = {first.x + (shape[i].y - first.y), first.y - (shape[i].x - first.x)};
-    o.offset[i] = d;
+    o.offset[i] = d.x + d.y * width;
     if (i == 0 || d.x < low_x) low_x = d.x;
     if (i == 0 || d.x > high_x) high_x = d.x;
     if (i == 0 || d.y < low_y) low_y = d.y;
@@ -62,18 +68,12 @@ HitRecord hit_record_of(const Ship& ship) {
 
 // The multiset test of one placement whose cells are all inside: unshot cells must match the
 // empty slots one for one, shot cells the filled slots of their volley.
-bool fits_inside(const Board& shots, const Board* occupancy, int own_id, const Orientation& o, int cells, int x,
-                 int y, const HitRecord& record) {
+bool fits_record(const std::int32_t* codes, const int* offset, int cells, const HitRecord& record) {
   int unshot = 0;
   std::uint32_t used = 0;
   for (int i = 0; i < cells; ++i) {
-    const int cx = x + o.offset[i].x;
-    const int cy = y + o.offset[i].y;
-    if (occupancy != nullptr) {
-      const std::int32_t held = occupancy->cell(cx, cy);
-      if (held != 0 && held != own_id) return false;
-    }
-    const std::int32_t v = shots.cell(cx, cy);
+    const std::int32_t v = codes[offset[i]];
+    if (v == kBlocked) return false;
     if (v == 0) {
       if (++unshot > record.empty_slots) return false;
       continue;
@@ -83,6 +83,13 @@ bool fits_inside(const Board& shots, const Board* occupancy, int own_id, const O
     if (k == record.volleys) return false;
     used |= 1u << k;
   }
+  return true;
+}
+
+// A ship without hits fits exactly where all its cells are unshot and free.
+bool fits_unhit(const std::int32_t* codes, const int* offset, int cells) {
+  for (int i = 0; i < cells; ++i)
+    if (codes[offset[i]] != 0) return false;
   return true;
 }
 
@@ -138,7 +145,7 @@ void tally_ship(Board& tally, const Ship& ship) {
 }
 
 // Counts the same placements as moving, fitting and turning the ship at every anchor, but
-// visits only the anchors whose cells all lie inside and compares straight from the boards.
+// visits only the anchors whose cells all lie inside and reads one copy of the boards' cells.
 // The tally and the count do not depend on the order of the placements, so the loop runs row
 // by row; the ship is then left exactly as the plain loop leaves it.
 int scan_ship(const Board& shots, const Board* occupancy, Ship& ship, Board& tally) {
@@ -147,21 +154,31 @@ int scan_ship(const Board& shots, const Board* occupancy, Ship& ship, Board& tal
   const int height = shots.height();
   const bool same_sizes = tally.width() == width && tally.height() == height &&
                           (occupancy == nullptr || (occupancy->width() == width && occupancy->height() == height));
-  if (cells == 0 || !same_sizes) return scan_plain(shots, occupancy, ship, tally);
+  if (cells == 0 || !same_sizes || width * height > kMaxScanCells) return scan_plain(shots, occupancy, ship, tally);
   if (width <= 0 || height <= 0) {
     ship.set_tot_matches(0);
     return 0;
   }
 
+  std::int32_t codes[kMaxScanCells];
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::int32_t held = occupancy != nullptr ? occupancy->cell(x, y) : 0;
+      codes[x + y * width] = held != 0 && held != ship.id() ? kBlocked : shots.cell(x, y);
+    }
+  }
+  std::int32_t* counts = &tally.cell(0, 0);
   const HitRecord record = hit_record_of(ship);
-  const int own_id = ship.id();
+  const bool unhit = record.volleys == 0;
   int count = 0;
   for (int turn = 0; turn < kOrientations; ++turn) {
     const Orientation o = orientation_of(ship, turn, width, height);
     for (int y = o.min_y; y <= o.max_y; ++y) {
       for (int x = o.min_x; x <= o.max_x; ++x) {
-        if (!fits_inside(shots, occupancy, own_id, o, cells, x, y, record)) continue;
-        for (int i = 0; i < cells; ++i) tally.cell(x + o.offset[i].x, y + o.offset[i].y) += 1;
+        const int anchor = x + y * width;
+        const std::int32_t* at = codes + anchor;
+        if (unhit ? !fits_unhit(at, o.offset, cells) : !fits_record(at, o.offset, cells, record)) continue;
+        for (int i = 0; i < cells; ++i) counts[anchor + o.offset[i]] += 1;
         ++count;
       }
     }

@@ -37,12 +37,9 @@ void merge(const TargetCandidate* left, int left_n, const TargetCandidate* right
   while (j < right_n) *out++ = right[j++];
 }
 
-// A stable sort, best first, that keeps equal records in collection order. It works in the
-// list and a scratch array on the stack: nothing is allocated.
-void sort_best_first(TargetCandidate* list, int n) {
+// The general stable sort: runs sorted in place, then merged through the scratch array.
+void merge_sort(TargetCandidate* list, TargetCandidate* scratch, int n) {
   for (int start = 0; start < n; start += kRun) insertion_sort(list + start, std::min(kRun, n - start));
-  if (n <= kRun) return;
-  TargetCandidate scratch[kTargetListSize];
   TargetCandidate* from = list;
   TargetCandidate* to = scratch;
   for (int width = kRun; width < n; width *= 2) {
@@ -54,6 +51,44 @@ void sort_best_first(TargetCandidate* list, int n) {
     std::swap(from, to);
   }
   if (from != list) std::copy(from, from + n, list);
+}
+
+// Counts are small numbers, so one key is sorted by counting: stable, highest first.
+constexpr int kCountingRange = 1024;
+
+// Moves the records from `from` to `to` ordered by the key, highest first, equal keys in
+// their order. False (nothing moved) when the key spans more than the counting range.
+template <typename Key>
+bool counting_pass(const TargetCandidate* from, TargetCandidate* to, int n, Key key) {
+  int low = key(from[0]);
+  int high = low;
+  for (int i = 1; i < n; ++i) {
+    low = std::min(low, key(from[i]));
+    high = std::max(high, key(from[i]));
+  }
+  if (static_cast<long long>(high) - low >= kCountingRange) return false;
+  int next[kCountingRange + 1] = {};
+  for (int i = 0; i < n; ++i) ++next[high - key(from[i]) + 1];
+  for (int k = 1; k <= high - low; ++k) next[k] += next[k - 1];
+  for (int i = 0; i < n; ++i) to[next[high - key(from[i])]++] = from[i];
+  return true;
+}
+
+// A stable sort, best first, that keeps equal records in collection order: by secondary, then
+// by tally, each pass stable. Nothing is allocated; the scratch array lives on the stack.
+void sort_best_first(TargetCandidate* list, int n) {
+  if (n <= kRun) {
+    insertion_sort(list, n);
+    return;
+  }
+  TargetCandidate scratch[kTargetListSize];
+  const auto secondary = [](const TargetCandidate& r) { return r.secondary; };
+  const auto tally = [](const TargetCandidate& r) { return r.tally; };
+  if (counting_pass(list, scratch, n, secondary)) {
+    if (counting_pass(scratch, list, n, tally)) return;
+    std::copy(scratch, scratch + n, list);
+  }
+  merge_sort(list, scratch, n);
 }
 
 // The leading run of records equal to the first in both keys.
