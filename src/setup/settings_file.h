@@ -23,8 +23,9 @@ std::string settings_into_text(std::string_view existing, const GameSettings& se
 
 // Loads from dir/VORNMARK.INI; a missing or unreadable file gives the defaults.
 GameSettings load_settings(const std::filesystem::path& dir);
-// Saves into dir/VORNMARK.INI, creating dir when needed. False when it could not be written;
-// the file on disk is then the old one, untouched.
+// Saves into dir/VORNMARK.INI, creating dir when needed; a link there is written through. False
+// when it could not be written, or when a file is there that cannot be read; the file on disk
+// is then the old one, untouched.
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir);
 
 }  // namespace vornmark
