@@ -1,0 +1,65 @@
+// vornmark-sim: batch Simulation games without a window, for measuring the opponent.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "headless.h"
+#include "play/play_flow.h"
+#include "setup/game.h"
+#include "setup/settings_file.h"
+#include "setup/start_up.h"
+#include "sim_options.h"
+#include "sim_run.h"
+
+namespace {
+
+using namespace vornmark;
+
+// The options given override the settings loaded at start-up; a new grid size resizes the
+// boards the way the Geometry command does.
+void apply_settings(Game& game, const sim::SimOptions& options) {
+  GameSettings& settings = game.settings;
+  if (options.grid) settings.MaxCells = *options.grid;
+  if (options.shots) settings.NumberOfShots = *options.shots;
+  if (options.threshold) settings.AmbiguityThreshold = *options.threshold;
+  if (options.level) settings.PlayLevel = *options.level;
+  if (options.automatic) settings.AutomaticMode = *options.automatic;
+  if (options.pause_vornmark) settings.PauseVornmark = static_cast<std::uint8_t>(*options.pause_vornmark);
+  const int grid = settings.MaxCells;
+  for (Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots,
+                       &game.my_sea})
+    board->set_size(grid, grid);
+  for (Board& board : game.ship_tallies) board.set_size(grid, grid);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const sim::ParseResult parsed = sim::parse_options(arguments);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "vornmark-sim: %s\nTry 'vornmark-sim --help'.\n", parsed.error.c_str());
+    return 2;
+  }
+  const sim::SimOptions& options = parsed.options;
+  if (options.help) {
+    std::fputs(sim::kUsage, stdout);
+    return 0;
+  }
+
+  sim::HeadlessPlatform platform;
+  Game game(platform);
+  StartUpOptions start;
+  start.command_line = sim::start_up_command_line(options);
+  start.settings_dir = default_settings_dir();
+  if (options.trace_path) start.trace_path = *options.trace_path;
+  start_up(game, start);
+  apply_settings(game, options);
+  if (options.seed) game.random.seed(*options.seed);
+
+  sim::HeadlessView view;
+  PlayFlow flow(game, view);
+  sim::run_games(flow, platform, options.games, stdout);
+  return 0;
+}
