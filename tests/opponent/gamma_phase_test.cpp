@@ -54,12 +54,12 @@ TEST_F(GammaPhaseTest, ShotStripsTheRegionOfEveryAfloatShipItCouldHit) {
   const std::string expected =
       "CERTAIN_TALLY[A]" + numbers("(null)", {{2, 1, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}) +
       "CERTAIN_TALLY[B]" + numbers("(null)", {{0, 3, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}) +
-      "CERTAIN_TALLY[C]" + numbers("(null)", {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) +
-      "Ship D sunk" + "TALLY before stripping\n" +
-      numbers("Tally", {{2, 4, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) + "V5/R1 GAMMA fire @(1,0) " +
-      "TALLY after stripping ship A" + numbers("Tally", {{0, 0, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) +
-      "TALLY after stripping ship B" + numbers("Tally", {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) +
-      "Ship C not affected" + "Ship D not affected" + "TALLY before stripping\n" +
+      "CERTAIN_TALLY[C]" + numbers("(null)", {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) + "Ship D sunk" +
+      "TALLY before stripping\n" + numbers("Tally", {{2, 4, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) +
+      "V5/R1 GAMMA fire @(1,0) " + "TALLY after stripping ship A" +
+      numbers("Tally", {{0, 0, 1, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) + "TALLY after stripping ship B" +
+      numbers("Tally", {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) + "Ship C not affected" +
+      "Ship D not affected" + "TALLY before stripping\n" +
       numbers("Tally", {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 1}}) + "V5/R2 GAMMA fire @(3,3) " +
       "Ship A not affected" + "Ship B not affected" + "TALLY after stripping ship C" + numbers("Tally", empty) +
       "Ship D not affected" + "TALLY before stripping\n" + numbers("Tally", empty) + "V5  Tot shots taken: 2\n";

@@ -56,8 +56,8 @@ long allocations_over_a_game(int grid, int level, bool trace, const std::filesys
   start_up(game, options);
   game.settings.MaxCells = grid;
   game.settings.PlayLevel = level;
-  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships,
-                       &game.tally, &game.temp_tally})
+  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships, &game.tally,
+                       &game.temp_tally})
     board->set_size(grid, grid);
   for (Board& board : game.ship_tallies) board.set_size(grid, grid);
   int counter = -1;

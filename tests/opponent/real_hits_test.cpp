@@ -14,7 +14,8 @@ class RealHitsTest : public OpponentFixture {
   void SetUp() override { start(); }
   std::vector<int> hits_of(int ship) const {
     std::vector<int> hits;
-    for (int slot = 0; slot < game.his_fleet[ship].cell_count(); ++slot) hits.push_back(game.his_fleet[ship].hit_at(slot));
+    for (int slot = 0; slot < game.his_fleet[ship].cell_count(); ++slot)
+      hits.push_back(game.his_fleet[ship].hit_at(slot));
     return hits;
   }
 };
@@ -22,7 +23,7 @@ class RealHitsTest : public OpponentFixture {
 TEST_F(RealHitsTest, EachShotOfTheVolleyOnAShipAddsOneHitOfThatVolley) {
   fill(game.his_real_ships, {{2, 2}, {2, 3}, {2, 4}}, 2);  // the Destroyer
   fill(game.his_real_ships, {{8, 8}, {9, 8}}, 1);          // the Corvette
-  game.my_shots.cell(8, 8) = 3;                             // an earlier volley's hit is not counted again
+  game.my_shots.cell(8, 8) = 3;                            // an earlier volley's hit is not counted again
   fill(game.my_shots, {{2, 4}, {2, 2}, {5, 5}}, 4);
   game.computer_volley = 4;
   take_real_hits(game);

@@ -47,10 +47,11 @@ TEST_F(RelocationTest, NoUnshotCellForTheShipLeavesEverythingAsItWas) {
   EXPECT_EQ(cells_of(kCorvette), (std::vector<CellPos>{{1, 1}, {1, 2}}));
   EXPECT_EQ(cells_where(game.my_sea, 1), (std::vector<CellPos>{{1, 1}, {1, 2}}));
   const std::string trace = trace_text();
-  EXPECT_EQ(trace.rfind("(under attack) wk_ship:\n\nMy Corvette is at 1,1  1,2  Hit at volleys  Tot matches last scan 0\n"
-                        "After shuffle/radar\n\nTemp tally\n",
-                        0),
-            0u);
+  EXPECT_EQ(
+      trace.rfind("(under attack) wk_ship:\n\nMy Corvette is at 1,1  1,2  Hit at volleys  Tot matches last scan 0\n"
+                  "After shuffle/radar\n\nTemp tally\n",
+                  0),
+      0u);
   EXPECT_TRUE(ends_with(trace, "Shooting at (-1,3)\n"));
 }
 
@@ -81,7 +82,8 @@ TEST_F(RelocationTest, NoFittingLineFromAnyListedCellRevertsToIntermediate) {
   EXPECT_EQ(occurrences(trace, "SHOTS entry # "), 3);
   EXPECT_NE(trace.find("SHOTS entry # 3 = ("), std::string::npos);
   EXPECT_NE(trace.find("try_fit failed cycle 0\ntry_fit failed cycle 1\n"), std::string::npos);
-  EXPECT_TRUE(ends_with(trace, "try_fit failed cycle 11\nSystem Error 109 in Advanced mode. Reverting to Intermediate"));
+  EXPECT_TRUE(
+      ends_with(trace, "try_fit failed cycle 11\nSystem Error 109 in Advanced mode. Reverting to Intermediate"));
   EXPECT_NE(trace.find("After remove\n\nMY SEA\n"), std::string::npos);
   EXPECT_NE(trace.find("checking out the miscreants\n\nMY SEA\n"), std::string::npos);
 }

@@ -72,8 +72,8 @@ class SimulatedGamesTest : public OpponentFixture {
         EXPECT_TRUE(warnings.empty()) << warnings.front();
       } else {
         EXPECT_LT(fired, expected_shots);
-        EXPECT_EQ(warnings, (std::vector<std::string>{"\nCouldn't place " + std::to_string(expected_shots - fired) +
-                                                      " shots"}));
+        EXPECT_EQ(warnings,
+                  (std::vector<std::string>{"\nCouldn't place " + std::to_string(expected_shots - fired) + " shots"}));
         ++shortfalls;
       }
       fired_total += fired;
@@ -91,11 +91,11 @@ class SimulatedGamesTest : public OpponentFixture {
 
 TEST_F(SimulatedGamesTest, EveryGameSinksTheFleetWithFullVolleysAndTrueHitCounts) {
   const GameConfig configs[] = {
-      {4, 1, 10, kIntermediate}, {4, 10, 1, kIntermediate}, {5, 3, 2, kAdvanced},    {5, 10, 30, kNovice},
-      {6, 2, 10, kIntermediate}, {7, 10, 5, kIntermediate}, {8, 5, 1, kNovice},      {9, 4, 30, kAdvanced},
+      {4, 1, 10, kIntermediate},   {4, 10, 1, kIntermediate}, {5, 3, 2, kAdvanced},        {5, 10, 30, kNovice},
+      {6, 2, 10, kIntermediate},   {7, 10, 5, kIntermediate}, {8, 5, 1, kNovice},          {9, 4, 30, kAdvanced},
       {10, 10, 10, kIntermediate}, {12, 7, 3, kIntermediate}, {15, 10, 10, kIntermediate}, {15, 1, 10, kIntermediate},
-      {15, 6, 20, kNovice},      {20, 10, 10, kAdvanced},   {23, 3, 1, kIntermediate}, {30, 10, 10, kIntermediate},
-      {30, 10, 30, kNovice},     {30, 2, 5, kIntermediate},
+      {15, 6, 20, kNovice},        {20, 10, 10, kAdvanced},   {23, 3, 1, kIntermediate},   {30, 10, 10, kIntermediate},
+      {30, 10, 30, kNovice},       {30, 2, 5, kIntermediate},
   };
   std::uint32_t seed = 11;
   for (const GameConfig& config : configs) {

@@ -27,8 +27,7 @@ void apply_settings(Game& game, const sim::SimOptions& options) {
   if (options.automatic) settings.AutomaticMode = *options.automatic;
   if (options.pause_vornmark) settings.PauseVornmark = static_cast<std::uint8_t>(*options.pause_vornmark);
   const int grid = settings.MaxCells;
-  for (Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots,
-                       &game.my_sea})
+  for (Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots, &game.my_sea})
     board->set_size(grid, grid);
   for (Board& board : game.ship_tallies) board.set_size(grid, grid);
 }

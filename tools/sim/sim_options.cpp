@@ -48,9 +48,8 @@ struct NumberOption {
 };
 
 constexpr NumberOption kNumberOptions[] = {
-    {"--grid", 4, 30},      {"--shots", 1, 10},          {"--threshold", 1, 30},
-    {"--level", 0, 2},      {"--automatic", 0, 1},       {"--pause-vornmark", 0, 1},
-    {"--games", 1, 2147483647LL}, {"--seed", 0, 4294967295LL},
+    {"--grid", 4, 30},     {"--shots", 1, 10},         {"--threshold", 1, 30},       {"--level", 0, 2},
+    {"--automatic", 0, 1}, {"--pause-vornmark", 0, 1}, {"--games", 1, 2147483647LL}, {"--seed", 0, 4294967295LL},
 };
 
 void store(SimOptions& options, const std::string& name, long long value) {

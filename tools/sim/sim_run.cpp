@@ -62,8 +62,7 @@ void run_games(PlayFlow& flow, const HeadlessPlatform& platform, int games, std:
     figures.volleys = game.computer_volley - 1;
     figures.shots = cells_fired_at(game.my_shots);
     figures.warnings = platform.warnings() - warnings_before;
-    std::fprintf(out, "game %d volleys %d shots %d warnings %d\n", i, figures.volleys, figures.shots,
-                 figures.warnings);
+    std::fprintf(out, "game %d volleys %d shots %d warnings %d\n", i, figures.volleys, figures.shots, figures.warnings);
     total_volleys += figures.volleys;
     if (i == 1 || figures.volleys < fewest) fewest = figures.volleys;
     if (i == 1 || figures.volleys > most) most = figures.volleys;
