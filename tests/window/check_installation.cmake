@@ -1,0 +1,81 @@
+# Installs the build into a scratch prefix and checks what a desktop needs of it: the program,
+# the desktop entry and metainfo (validated by their own tools), every icon size, the man page;
+# then builds the Debian package and checks its fields and contents.
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DAPP_ID=... -DVERSION=... -P check_installation.cmake
+foreach(var BUILD_DIR WORK_DIR APP_ID VERSION)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} is not set")
+  endif()
+endforeach()
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed (${result}):\n${output}")
+  endif()
+  set(run_output "${output}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/usr)
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+set(expected
+    bin/vornmark
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+if(EXISTS ${prefix}/share/man/man6/vornmark.6.gz)
+  list(APPEND expected share/man/man6/vornmark.6.gz)
+else()
+  list(APPEND expected share/man/man6/vornmark.6)
+endif()
+foreach(file IN LISTS expected)
+  if(NOT EXISTS ${prefix}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+# The validators print hints and warnings with a zero status: any warning or error fails here.
+run(desktop-file-validate ${prefix}/share/applications/${APP_ID}.desktop)
+if(run_output MATCHES "(error|warning):")
+  message(FATAL_ERROR "desktop-file-validate:\n${run_output}")
+endif()
+run(appstreamcli validate --no-net ${prefix}/share/metainfo/${APP_ID}.metainfo.xml)
+file(READ ${prefix}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+  message(FATAL_ERROR "the metainfo does not carry the release ${VERSION}")
+endif()
+
+# The installed program answers --version without a display.
+run(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= ${prefix}/bin/vornmark --version)
+if(NOT run_output STREQUAL "Vornmark ${VERSION}\n")
+  message(FATAL_ERROR "--version printed: ${run_output}")
+endif()
+
+# The Debian package.
+run(cpack --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/deb)
+file(GLOB packages ${WORK_DIR}/deb/*.deb)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one package, found: ${packages}")
+endif()
+run(dpkg-deb -f ${packages} Package Section Version Depends)
+foreach(field "Package: vornmark" "Section: games" "Version: ${VERSION}" "qt6-qpa-plugins" "libqt6widgets6"
+              "libqt6printsupport6")
+  string(FIND "${run_output}" "${field}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the package lacks ${field}:\n${run_output}")
+  endif()
+endforeach()
+run(dpkg-deb -c ${packages})
+foreach(file IN LISTS expected)
+  string(FIND "${run_output}" "./usr/${file}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the package lacks /usr/${file}")
+  endif()
+endforeach()
+message(STATUS "installation and package checked")

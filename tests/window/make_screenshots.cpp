@@ -1,0 +1,91 @@
+// Makes the README's screenshots with the program's own window, drawn offscreen:
+//   vornmark_screenshots FOLDER
+// writes FOLDER/game-in-progress.png and FOLDER/place-mode.png. The games are the same on
+// every run (the generator unseeded, as with the switch -D3).
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+
+#include "play/play_flow.h"
+#include "window/main_window.h"
+#include "window/menu_commands.h"
+#include "window_test_support.h"
+
+using namespace vornmark;
+using namespace vornmark::testing;
+
+namespace {
+
+const QSize kWindowSize(1000, 720);
+
+bool save(QWidget& window, const QString& file) {
+  QTest::qWait(50);
+  if (!window.grab().toImage().save(file)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return false;
+  }
+  return true;
+}
+
+// Fires one volley: one shot at a cell of one of the computer's ships (the picture should show some
+// hits), the rest at cells walked in a fixed stride over the grid, skipping shot cells.
+void fire_volley(Game& game, PlayFlow& flow, int ship_id, int& walker) {
+  const int cells = game.grid() * game.grid();
+  for (int cell = 0; cell < cells; ++cell) {
+    const int column = cell % game.grid();
+    const int row = cell / game.grid();
+    if (game.my_sea.cell(column, row) == ship_id && game.his_shots.cell(column, row) == 0) {
+      flow.on_left_press(ClickTarget::grid(column, row));
+      break;
+    }
+  }
+  while (game.play_state == PlayState::PlayerAiming && game.next_shot <= game.player_shots_per_volley) {
+    walker = (walker + 37) % cells;
+    const int column = walker % game.grid();
+    const int row = walker / game.grid();
+    if (game.his_shots.cell(column, row) == 0) flow.on_left_press(ClickTarget::grid(column, row));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+
+  TestPlatform platform;
+  std::unique_ptr<Game> game = started_game(platform, "-D3");
+  game->settings.NumberOfShots = 6;
+  MainWindow window(*game, platform, kWindowSize);
+  window.show();
+  PlayFlow& flow = window.flow();
+
+  // Place mode: the fleet scattered, the Battleship selected.
+  window.action(kCommandPlace)->trigger();
+  flow.on_left_press(ClickTarget::status());
+  flow.on_left_press(ClickTarget::panel(kBattleship, 0));
+  if (!save(window, folder + QStringLiteral("/place-mode.png"))) return 1;
+
+  // A game in progress: a few exchanges, then the player halfway through a volley.
+  window.action(kCommandNewGame)->trigger();
+  int walker = 11;
+  for (int exchange = 0; exchange < 3 && game->play_state == PlayState::PlayerAiming; ++exchange) {
+    fire_volley(*game, flow, exchange + 1, walker);
+    flow.on_left_press(ClickTarget::status());  // see what you hit
+    flow.on_left_press(ClickTarget::status());  // Vornmark's turn
+    flow.on_left_press(ClickTarget::status());  // the next volley
+  }
+  for (int shot = 0; shot < 2; ++shot) {
+    walker = (walker + 37) % (game->grid() * game->grid());
+    if (game->his_shots.cell(walker % game->grid(), walker / game->grid()) == 0)
+      flow.on_left_press(ClickTarget::grid(walker % game->grid(), walker / game->grid()));
+  }
+  return save(window, folder + QStringLiteral("/game-in-progress.png")) ? 0 : 1;
+}
