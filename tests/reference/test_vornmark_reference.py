@@ -6,6 +6,7 @@ import os
 import tempfile
 import unittest
 
+import compare_runs
 import vornmark_reference as ref
 
 
@@ -336,6 +337,14 @@ class Simulation(unittest.TestCase):
                 text = f.read()
         self.assertIn("game 9 volleys 7 shots 20 warnings 1", out)
         self.assertEqual(text.count(b"\nCouldn't place "), 1)
+
+
+class ComparisonReport(unittest.TestCase):
+    def test_first_differing_line_of_both_sides(self):
+        self.assertIsNone(compare_runs.first_difference(b"a\nb\n", b"a\nb\n"))
+        self.assertEqual(compare_runs.first_difference(b"a\nb\nc", b"a\nB\nc"), (2, b"b", b"B"))
+        self.assertEqual(compare_runs.first_difference(b"a\nb", b"a\nb\nc"), (3, b"<end of file>", b"c"))
+        self.assertEqual(compare_runs.first_difference(b"a\n", b"a"), (2, b"", b"<end of file>"))
 
 
 if __name__ == "__main__":

@@ -751,7 +751,10 @@ def parse_arguments(argv):
     parser.add_argument("--games", type=int, default=1)
     parser.add_argument("--seed", type=int)
     parser.add_argument("--trace")
-    return parser.parse_args(argv)
+    options = parser.parse_args(argv)
+    if options.games < 1:
+        parser.error("--games must be at least 1")
+    return options
 
 
 def run(argv, out):
@@ -772,9 +775,8 @@ def run(argv, out):
         volleys.append(game.computer_volley - 1)
         out.write("game %d volleys %d shots %d warnings %d\n"
                   % (number, volleys[-1], game.shots_fired(), game.reporter.warnings - warnings_before))
-    mean = sum(volleys) / len(volleys) if volleys else 0.0
     out.write("summary games %d mean_volleys %.3f min %d max %d\n"
-              % (len(volleys), mean, min(volleys, default=0), max(volleys, default=0)))
+              % (len(volleys), sum(volleys) / len(volleys), min(volleys), max(volleys)))
     game.log.close()
 
 
