@@ -41,13 +41,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vornmark developers")
 set(CPACK_PACKAGE_CONTACT "The Vornmark developers <vornmark@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "One player against Vornmark, a computer opponent that is told only how many hits each ship took per volley and finds the fleet by counting every placement that is still consistent.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "One player against Vornmark, a computer opponent that is told only how many hits each ship took "
+       "per volley and finds the fleet by counting every placement that is still consistent.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins")
+# The Qt runtime with its platform plugins (without them the program cannot open a window).
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
+       "libc6 (>= 2.34)" "libgcc-s1 (>= 3.0)" "libstdc++6 (>= 12)"
+       "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)" "libqt6printsupport6 (>= 6.4)"
+       "qt6-qpa-plugins")
 include(CPack)

@@ -9,6 +9,8 @@ namespace vornmark {
 class Game;
 
 class DiagnosticWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit DiagnosticWindow(const Game& game, QWidget* parent = nullptr);
 

@@ -20,8 +20,7 @@ ClickTarget classify(const Layout& layout, const QMouseEvent* event) {
 
 }  // namespace
 
-GameSurface::GameSurface(Game& game, Layout& layout, QWidget* parent)
-    : QWidget(parent), game_(game), layout_(layout) {
+GameSurface::GameSurface(Game& game, Layout& layout, QWidget* parent) : QWidget(parent), game_(game), layout_(layout) {
   setMouseTracking(true);
   setAutoFillBackground(true);
   setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -14,6 +14,8 @@ class PlayFlow;
 struct Layout;
 
 class GameSurface : public QWidget {
+  Q_OBJECT
+
  public:
   GameSurface(Game& game, Layout& layout, QWidget* parent = nullptr);
 

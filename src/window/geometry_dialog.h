@@ -12,6 +12,8 @@ namespace vornmark {
 class Game;
 
 class GeometryDialog : public QDialog {
+  Q_OBJECT
+
  public:
   GeometryDialog(Game& game, QWidget* parent);
 

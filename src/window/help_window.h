@@ -12,6 +12,8 @@ namespace vornmark {
 inline const QUrl kHelpContents{QStringLiteral("qrc:/help/contents.html")};
 
 class HelpWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 

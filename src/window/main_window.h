@@ -19,6 +19,8 @@ class Printers;
 class QtPlatform;
 
 class MainWindow : public QMainWindow {
+  Q_OBJECT
+
  public:
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.

@@ -43,8 +43,8 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
 
   auto* mode_box = new QGroupBox(QStringLiteral("Mode of Play"), this);
   auto* mode_group = new QButtonGroup(this);
-  automatic_ = wrapped_radio("Automatic (Vornmark will automatically figure out where it has hit you)", mode_box,
-                             mode_group);
+  automatic_ =
+      wrapped_radio("Automatic (Vornmark will automatically figure out where it has hit you)", mode_box, mode_group);
   manual_ = wrapped_radio("Manual (you tell Vornmark where it has hit you)", mode_box, mode_group);
   offense_ = wrapped_radio("Offense (Vornmark does not fire at you)", mode_box, mode_group);
   auto* mode_layout = new QVBoxLayout(mode_box);
@@ -110,8 +110,12 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   shots_->setText(QString::fromStdString(state.shots_text));
 
   // The order of the controls, as the keyboard walks them.
-  QWidget* order[] = {ok_, buttons->button(QDialogButtonBox::Cancel), automatic_, manual_, offense_, you_,
-                      computer_, levels_[0], levels_[1], levels_[2], threshold_, shots_};
+  QWidget* order[] = {ok_,        buttons->button(QDialogButtonBox::Cancel),
+                      automatic_, manual_,
+                      offense_,   you_,
+                      computer_,  levels_[0],
+                      levels_[1], levels_[2],
+                      threshold_, shots_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

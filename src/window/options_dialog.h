@@ -18,6 +18,8 @@ class QRadioButton;
 namespace vornmark {
 
 class OptionsDialog : public QDialog {
+  Q_OBJECT
+
  public:
   OptionsDialog(PlayFlow& flow, QWidget* parent);
 

@@ -11,6 +11,8 @@ namespace vornmark {
 class Game;
 
 class PacingDialog : public QDialog {
+  Q_OBJECT
+
  public:
   PacingDialog(Game& game, QWidget* parent);
 

@@ -96,8 +96,8 @@ void CanvasTest::text_sits_on_an_opaque_box_of_the_text_background() {
   QVERIFY(!ink.isEmpty());
   QCOMPARE(ink.left() < 5, true);
   QCOMPARE(pixel_rgb(image, {ink.right() + 4, ink.top() + 1}), colour_rgb(Colour::Teal));  // a blank's box
-  QCOMPARE(pixel_rgb(image, {299, 1}), kPaper);   // beyond the text the rectangle stays as it was
-  QCOMPARE(pixel_rgb(image, {2, 59}), kPaper);    // below the only line
+  QCOMPARE(pixel_rgb(image, {299, 1}), kPaper);  // beyond the text the rectangle stays as it was
+  QCOMPARE(pixel_rgb(image, {2, 59}), kPaper);   // below the only line
   QVERIFY(count_of(image, QRect(0, 0, 300, 60), colour_rgb(Colour::Teal)) > 100);
 }
 
@@ -203,7 +203,7 @@ void CanvasTest::diagnostic_window_draws_its_lines_on_light_cyan() {
   const QRect second = ink_box(drawn, QRect(0, line, 1400, line));
   QVERIFY(!first.isEmpty());
   QCOMPARE(first.left() <= 2, true);
-  QVERIFY(second.width() > first.width() * 10);  // the 99 characters drawn whole
+  QVERIFY(second.width() > first.width() * 10);                                 // the 99 characters drawn whole
   QCOMPARE(ink_box(drawn, QRect(0, 2 * line, 1400, 200 - 2 * line)), QRect());  // the empty line ends them
   QCOMPARE(pixel_rgb(drawn, {1399, 199}), colour_rgb(Colour::LightCyan));
 }

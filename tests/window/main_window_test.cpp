@@ -2,6 +2,8 @@
 // layout computes, the cursor over the grid, what a grab of the window shows, and the saving
 // of the settings when the window goes.
 
+#include "window/main_window.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,7 +16,6 @@
 #include "setup/settings_file.h"
 #include "support/temp_dir.h"
 #include "window/game_surface.h"
-#include "window/main_window.h"
 #include "window/menu_commands.h"
 #include "window/sight_cursor.h"
 #include "window_test_support.h"
@@ -365,7 +366,7 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 1, 2)), colour_rgb(Colour::LightCyan));
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 2, 2)), colour_rgb(Colour::White));
   const Rect cell = grid_cell_rect(layout, 2, 2);
-  QCOMPARE(pixel_rgb(aiming, {cell.left, cell.top}), (Rgb{0, 0, 0}));            // the frame
+  QCOMPARE(pixel_rgb(aiming, {cell.left, cell.top}), (Rgb{0, 0, 0}));              // the frame
   QCOMPARE(pixel_rgb(aiming, {cell.right - 1, cell.bottom - 1}), (Rgb{0, 0, 0}));  // its far corner
   const Rect status = layout.status_rect;
   QCOMPARE(pixel_rgb(aiming, {status.left + 2, status.top + 2}), colour_rgb(Colour::Grey));

@@ -1,13 +1,14 @@
 // The Qt platform: real modal boxes with their captions, icons, buttons and owners, answered
 // by the test; the busy cursor; and the end of the process with its exit code.
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "window/qt_platform.h"
 #include "window_test_support.h"
@@ -34,8 +35,8 @@ BoxAnswer answer_box(QtPlatform& platform, const MessageBoxRequest& request, QMe
       [&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
-        seen = {box->windowTitle(), box->text(),          box->icon(), box->standardButtons(),
-                box->parentWidget(), QApplication::overrideCursor() != nullptr};
+        seen = {box->windowTitle(),     box->text(),         box->icon(),
+                box->standardButtons(), box->parentWidget(), QApplication::overrideCursor() != nullptr};
         if (button == QMessageBox::NoButton)
           QTest::keyClick(box, Qt::Key_Escape);
         else

@@ -45,7 +45,9 @@ ModalVisit on_next_modal(const std::function<void(QWidget*)>& act, const std::fu
   return visit;
 }
 
-QPoint grid_cell_centre(const Layout& layout, int column, int row) { return rect_centre(grid_cell_rect(layout, column, row)); }
+QPoint grid_cell_centre(const Layout& layout, int column, int row) {
+  return rect_centre(grid_cell_rect(layout, column, row));
+}
 
 QPoint grid_cell_corner(const Layout& layout, int column, int row) {
   const Rect cell = grid_cell_rect(layout, column, row);
