@@ -67,7 +67,8 @@ bool counting_pass(const TargetCandidate* from, TargetCandidate* to, int n, Key 
     high = std::max(high, key(from[i]));
   }
   if (static_cast<long long>(high) - low >= kCountingRange) return false;
-  int next[kCountingRange + 1] = {};
+  int next[kCountingRange + 1];
+  std::fill(next, next + (high - low) + 2, 0);
   for (int i = 0; i < n; ++i) ++next[high - key(from[i]) + 1];
   for (int k = 1; k <= high - low; ++k) next[k] += next[k - 1];
   for (int i = 0; i < n; ++i) to[next[high - key(from[i])]++] = from[i];
