@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "play/quiet_view.h"
 #include "window/geometry_dialog.h"
 #include "window/main_window.h"
 #include "window/menu_commands.h"
@@ -49,24 +50,9 @@ void show_active(QDialog& dialog) {
 struct Options {
   Options() : game(started_game(platform)), flow(*game, view) {}
 
-  // A view that ignores every request: the dialogs need only the flow's game.
-  struct NoView : View {
-    void beep() override {}
-    void set_background(Colour) override {}
-    void set_title(std::string_view) override {}
-    void show_error(std::string_view) override {}
-    void invalidate_cell(int, int) override {}
-    void invalidate_panel(int) override {}
-    void invalidate_ship_cells(const Ship&) override {}
-    void invalidate_legend() override {}
-    void invalidate_status() override {}
-    void invalidate_grid() override {}
-    void redraw_all() override {}
-  };
-
   TestPlatform platform;
   std::unique_ptr<Game> game;
-  NoView view;
+  QuietView view;  // the dialogs need only the flow's game
   PlayFlow flow;
 };
 

@@ -43,6 +43,15 @@ namespace {
 
 int centre(int low, int high) { return (low + high) / 2; }
 
+// A dialog setting written KEY=VALUE; false when the word has no '='.
+bool split_setting(std::string_view word, std::string_view& key, std::string_view& value) {
+  const std::size_t equals = word.find('=');
+  if (equals == std::string_view::npos) return false;
+  key = word.substr(0, equals);
+  value = word.substr(equals + 1);
+  return true;
+}
+
 Board* board_named(Game& game, std::string_view name) {
   for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships})
     if (name == board->display_name()) return board;
@@ -141,10 +150,8 @@ bool ScriptDriver::options(std::string_view line) {
   const std::vector<std::string_view> w = words(line);
   // Every setting is checked before the dialog is touched, so a malformed line changes nothing.
   for (std::size_t i = 1; i < w.size(); ++i) {
-    const std::size_t equals = w[i].find('=');
-    if (equals == std::string_view::npos) return false;
-    const std::string_view key = w[i].substr(0, equals);
-    const std::string_view value = w[i].substr(equals + 1);
+    std::string_view key, value;
+    if (!split_setting(w[i], key, value)) return false;
     if (key == "mode") {
       if (value == "automatic")
         dialog.mode = OptionsDialogState::Mode::Automatic;
@@ -186,10 +193,8 @@ bool ScriptDriver::pacing(std::string_view line) {
   PacingDialogState dialog = pacing_dialog_init(game_);
   const std::vector<std::string_view> w = words(line);
   for (std::size_t i = 1; i < w.size(); ++i) {
-    const std::size_t equals = w[i].find('=');
-    if (equals == std::string_view::npos) return false;
-    const std::string_view key = w[i].substr(0, equals);
-    const std::string_view value = w[i].substr(equals + 1);
+    std::string_view key, value;
+    if (!split_setting(w[i], key, value)) return false;
     if (value != "0" && value != "1") return false;
     if (key == "player")
       dialog.pause_after_player = value == "1";

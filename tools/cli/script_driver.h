@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "play/play_flow.h"
-#include "play/view.h"
+#include "play/quiet_view.h"
 #include "presentation/layout.h"
 #include "report/platform.h"
 #include "setup/game.h"
@@ -38,20 +38,13 @@ class CliPlatform : public Platform {
   bool cancel_warnings_;
 };
 
-class CliView : public View {
+// Prints refusals, errors and titles; there is nothing to redraw.
+class CliView : public QuietView {
  public:
   explicit CliView(EventPrinter& printer) : printer_(printer) {}
   void beep() override { printer_.raw("beep"); }
-  void set_background(Colour) override {}
   void set_title(std::string_view title) override;
   void show_error(std::string_view text) override { printer_.line("error", text); }
-  void invalidate_cell(int, int) override {}
-  void invalidate_panel(int) override {}
-  void invalidate_ship_cells(const Ship&) override {}
-  void invalidate_legend() override {}
-  void invalidate_status() override {}
-  void invalidate_grid() override {}
-  void redraw_all() override {}
 
   const std::string& title() const { return title_; }
 

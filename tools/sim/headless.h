@@ -2,7 +2,7 @@
 // The services of a run without a window: boxes go to standard error and are answered OK, the
 // view's requests are dropped.
 
-#include "play/view.h"
+#include "play/quiet_view.h"
 #include "report/platform.h"
 
 namespace vornmark::sim {
@@ -21,19 +21,6 @@ class HeadlessPlatform : public Platform {
   int warnings_ = 0;
 };
 
-class HeadlessView : public View {
- public:
-  void beep() override {}
-  void set_background(Colour) override {}
-  void set_title(std::string_view) override {}
-  void show_error(std::string_view) override {}
-  void invalidate_cell(int, int) override {}
-  void invalidate_panel(int) override {}
-  void invalidate_ship_cells(const Ship&) override {}
-  void invalidate_legend() override {}
-  void invalidate_status() override {}
-  void invalidate_grid() override {}
-  void redraw_all() override {}
-};
+using HeadlessView = QuietView;
 
 }  // namespace vornmark::sim
