@@ -149,14 +149,6 @@ void give_mode(int fd, const std::filesystem::path& replaced, bool existed) {
   ::fchmod(fd, mode);
 }
 
-// After the rename, the directory entry itself reaches the disk.
-void sync_directory(const std::filesystem::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 std::filesystem::path default_settings_dir() {
@@ -280,6 +272,13 @@ int SettingsFileOps::close(int fd) { return ::close(fd); }
 int SettingsFileOps::rename(const char* from, const char* to) { return ::rename(from, to); }
 int SettingsFileOps::unlink(const char* path) { return ::unlink(path); }
 
+void SettingsFileOps::sync_directory(const std::filesystem::path& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 SettingsFileOps& posix_settings_file_ops() {
   static SettingsFileOps ops;  // stateless
   return ops;
@@ -322,7 +321,7 @@ bool save_settings(const GameSettings& settings, const std::filesystem::path& di
     ops.unlink(temporary.c_str());
     return false;
   }
-  sync_directory(target.parent_path());
+  ops.sync_directory(target.parent_path());
   return true;
 }
 

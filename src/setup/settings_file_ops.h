@@ -26,6 +26,8 @@ class SettingsFileOps {
   virtual int close(int fd);
   virtual int rename(const char* from, const char* to);
   virtual int unlink(const char* path);
+  // Makes a rename in the directory durable; its failure does not undo the save.
+  virtual void sync_directory(const std::filesystem::path& dir);
 };
 
 // The real operations.

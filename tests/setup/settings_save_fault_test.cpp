@@ -72,15 +72,22 @@ class FaultyOps : public SettingsFileOps {
     return plain("sync", [&] { return SettingsFileOps::sync(fd); });
   }
   int close(int fd) override {
+    const int result = plain("close", [&] { return SettingsFileOps::close(fd); });
     // A failed close still releases the descriptor, as the kernel's does.
-    return plain(
-        "close", [&] { return SettingsFileOps::close(fd); }, [&] { SettingsFileOps::close(fd); });
+    if (result != 0) SettingsFileOps::close(fd);
+    return result;
   }
   int rename(const char* from, const char* to) override {
     return plain("rename", [&] { return SettingsFileOps::rename(from, to); });
   }
   int unlink(const char* path) override {
     return plain("unlink", [&] { return SettingsFileOps::unlink(path); });
+  }
+  void sync_directory(const std::filesystem::path& dir) override {
+    plain("sync_directory", [&] {
+      SettingsFileOps::sync_directory(dir);
+      return 0;
+    });
   }
 
  private:
@@ -91,13 +98,12 @@ class FaultyOps : public SettingsFileOps {
   void crash_if_asked() const {
     if (fault == Fault::CrashBefore || fault == Fault::CrashAfter) std::_Exit(kCrashCode);
   }
-  template <typename Real, typename OnFailure = void (*)()>
-  int plain(
-      const char* step, Real real, OnFailure on_failure = [] {}) {
+  // An operation that reports its failure by returning -1.
+  template <typename Real>
+  int plain(const char* step, Real real) {
     if (!due(step)) return real();
     if (fault == Fault::CrashAfter) real();
     crash_if_asked();
-    on_failure();
     errno = error;
     return -1;
   }
@@ -132,37 +138,44 @@ std::vector<std::string> entries(const std::filesystem::path& dir) {
   return names;
 }
 
-const std::vector<std::string> kSaveSteps = {"read", "make_temporary", "write", "sync", "close", "rename"};
+const std::vector<std::string> kSaveSteps = {"read",  "make_temporary", "write",         "sync",
+                                             "close", "rename",         "sync_directory"};
+constexpr std::size_t kRenameStep = 6;
 
 TEST(SettingsSaveFaults, AFailureAtAnyStepKeepsTheOldFileWholeAndLeavesNoTemporary) {
   const std::string new_text = settings_into_text(kOldFile, changed_settings());
+  {
+    TempDir dir;
+    write_text(dir / kSettingsFileName, kOldFile);
+    FaultyOps ops;
+    ASSERT_TRUE(save_settings(changed_settings(), dir.path(), ops));
+    EXPECT_EQ(ops.steps, kSaveSteps) << "the file is flushed and closed before it is renamed";
+    EXPECT_EQ(read_text(dir / kSettingsFileName), new_text);
+  }
   for (const int error : {ENOSPC, EACCES, EIO, EDQUOT}) {
-    for (int fail_at = 1;; ++fail_at) {
-      SCOPED_TRACE("errno " + std::to_string(error) + ", failing operation " + std::to_string(fail_at));
+    for (std::size_t fail_at = 1; fail_at <= kSaveSteps.size(); ++fail_at) {
+      const std::string& failing = kSaveSteps[fail_at - 1];
+      SCOPED_TRACE("errno " + std::to_string(error) + " at " + failing);
       TempDir dir;
       write_text(dir / kSettingsFileName, kOldFile);
       FaultyOps ops;
-      ops.fail_at = fail_at;
+      ops.fail_at = static_cast<int>(fail_at);
       ops.error = error;
       const bool saved = save_settings(changed_settings(), dir.path(), ops);
-      if (ops.calls < fail_at) {
-        // Every step has been failed once; this save ran through them all.
-        ASSERT_TRUE(saved);
-        EXPECT_EQ(ops.steps, kSaveSteps) << "the file is flushed and closed before it is renamed";
-        EXPECT_EQ(read_text(dir / kSettingsFileName), new_text);
-        EXPECT_EQ(fail_at, static_cast<int>(kSaveSteps.size()) + 1);
-        break;
-      }
-      EXPECT_FALSE(saved) << "at " << ops.steps[static_cast<std::size_t>(fail_at - 1)];
-      EXPECT_EQ(read_text(dir / kSettingsFileName), kOldFile);
+      const std::string last_step = fail_at <= 2 ? failing : fail_at <= kRenameStep ? "unlink" : "sync_directory";
+      EXPECT_EQ(ops.steps.back(), last_step) << "a failed save stops at once and removes its temporary";
+      // Once renamed, the new file is in place whether or not the directory could be flushed.
+      const bool renamed = fail_at > kRenameStep;
+      EXPECT_EQ(saved, renamed);
+      EXPECT_EQ(read_text(dir / kSettingsFileName), renamed ? new_text : kOldFile);
       EXPECT_EQ(entries(dir.path()), std::vector<std::string>{kSettingsFileName});
-      EXPECT_EQ(load_settings(dir.path()), settings_from_text(kOldFile));
+      EXPECT_EQ(load_settings(dir.path()), renamed ? changed_settings() : settings_from_text(kOldFile));
     }
   }
 }
 
 TEST(SettingsSaveFaults, AFailedFirstSaveLeavesNoFileAtAll) {
-  for (int fail_at = 1; fail_at <= static_cast<int>(kSaveSteps.size()); ++fail_at) {
+  for (int fail_at = 1; fail_at <= static_cast<int>(kRenameStep); ++fail_at) {
     SCOPED_TRACE("failing operation " + std::to_string(fail_at));
     TempDir dir;
     FaultyOps ops;
@@ -214,7 +227,7 @@ TEST(SettingsSaveFaults, ACrashAtAnyStepLeavesTheOldOrTheNewFileNeverAMixture) {
   const std::string new_text = settings_into_text(kOldFile, changed_settings());
   for (std::size_t step = 1; step <= kSaveSteps.size(); ++step) {
     for (const FaultyOps::Fault fault : {FaultyOps::Fault::CrashBefore, FaultyOps::Fault::CrashAfter}) {
-      const bool renamed = step == kSaveSteps.size() && fault == FaultyOps::Fault::CrashAfter;
+      const bool renamed = step > kRenameStep || (step == kRenameStep && fault == FaultyOps::Fault::CrashAfter);
       SCOPED_TRACE(kSaveSteps[step - 1] + (fault == FaultyOps::Fault::CrashAfter ? " done" : " begun"));
       TempDir dir;
       const std::string found = file_after_crash(dir, static_cast<int>(step), fault);
