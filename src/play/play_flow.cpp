@@ -1,5 +1,7 @@
 #include "play/play_flow.h"
 
+#include <array>
+
 #include "model/ship_on_board.h"
 #include "opponent/real_hits.h"
 #include "opponent/relocation.h"
@@ -208,7 +210,19 @@ void PlayFlow::play_again() {
   view_.redraw_all();
 }
 
-void PlayFlow::new_game_from_options() { new_game(game_, game_.game_counter); }
+void PlayFlow::new_game_from_options() {
+  if (game_.play_state != PlayState::Placing) {
+    new_game(game_, game_.game_counter);
+    return;
+  }
+  // Place mode goes on after the change of mode, and there the ships' cells say where the
+  // player's fleet lies on "HIS REAL SHIPS": the new game must not tear them from the board,
+  // or the next lift, turn or scatter would leave copies of ships behind.
+  std::array<std::array<CellPos, Ship::kMaxCells>, 4> cells;
+  for (int i = 0; i < 4; ++i) cells[i] = game_.his_fleet[i].cells();
+  new_game(game_, game_.game_counter);
+  for (int i = 0; i < 4; ++i) game_.his_fleet[i].set_cells(cells[i].data());
+}
 
 void PlayFlow::report_hit(int ship_index, int cell) {
   if (ship_index < 0 || ship_index > 3) {
