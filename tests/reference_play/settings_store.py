@@ -1,0 +1,94 @@
+"""The eight settings in VORNMARK.INI, section [Options]: read with private-profile rules, brought into range."""
+
+import os
+import re
+
+# Key, default, and how a read value is brought into range.
+KEYS = (
+    ("NumberOfShots", 10),
+    ("AmbiguityThreshold", 10),
+    ("AutomaticMode", 1),
+    ("PauseVornmark", 1),
+    ("PausePlayer", 1),
+    ("DefenseMode", 0),
+    ("MaxCells", 15),
+    ("PlayLevel", 1),
+)
+FILE_NAME = "VORNMARK.INI"
+SECTION = "Options"
+
+LEADING_INTEGER = re.compile(r"\s*([+-]?)(\d*)")
+
+
+def clamp(value, low, high):
+    return max(low, min(high, value))
+
+
+def settings_directory(environment):
+    base = environment.get("XDG_CONFIG_HOME") or os.path.join(environment.get("HOME", ""), ".config")
+    return os.path.join(base, "vornmark")
+
+
+def read_profile_integer(text):
+    """A value is read as a leading decimal integer; no digits read as 0."""
+    match = LEADING_INTEGER.match(text)
+    digits = match.group(2)
+    if not digits:
+        return 0
+    value = int(digits)
+    return -value if match.group(1) == "-" else value
+
+
+def read_options_section(path):
+    values = {}
+    try:
+        with open(path, encoding="latin-1") as f:
+            lines = f.read().splitlines()
+    except OSError:
+        return values
+    section = None
+    for line in lines:
+        stripped = line.strip()
+        if stripped.startswith("[") and "]" in stripped:
+            section = stripped[1:stripped.index("]")].strip().lower()
+            continue
+        if section != SECTION.lower() or "=" not in stripped:
+            continue
+        key, value = stripped.split("=", 1)
+        key = key.strip().lower()
+        if key not in values:
+            values[key] = value.strip()
+    return values
+
+
+def load_settings(settings, directory):
+    stored = read_options_section(os.path.join(directory, FILE_NAME))
+    for key, default in KEYS:
+        text = stored.get(key.lower())
+        setattr(settings, key, default if text is None else read_profile_integer(text))
+    settings.NumberOfShots = clamp(settings.NumberOfShots, 1, 10)
+    settings.AmbiguityThreshold = clamp(settings.AmbiguityThreshold, 1, 30)
+    settings.AutomaticMode = 1 if settings.AutomaticMode != 0 else 0
+    settings.PauseVornmark = 1 if settings.PauseVornmark == 1 else 0
+    settings.PausePlayer = 1 if settings.PausePlayer == 1 else 0
+    settings.DefenseMode = 1 if settings.DefenseMode != 0 else 0
+    settings.MaxCells = clamp(settings.MaxCells, 4, 30)
+    settings.PlayLevel = clamp(settings.PlayLevel, 0, 2)
+
+
+def save_settings(settings, directory):
+    """Writes the eight keys in their order (the comparison reads values, not the file's bytes)."""
+    os.makedirs(directory, exist_ok=True)
+    path = os.path.join(directory, FILE_NAME)
+    lines = ["[%s]" % SECTION] + ["%s=%d" % (key, getattr(settings, key)) for key, _ in KEYS]
+    with open(path, "w", encoding="latin-1") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def stored_values(directory):
+    """The eight values as a file holds them, or None when there is no file."""
+    path = os.path.join(directory, FILE_NAME)
+    if not os.path.exists(path):
+        return None
+    stored = read_options_section(path)
+    return {key: stored.get(key.lower()) for key, _ in KEYS}
