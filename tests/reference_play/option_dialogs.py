@@ -46,11 +46,11 @@ class OptionsDialog:
         elif self.mode == MANUAL and (s.AutomaticMode != 0 or s.DefenseMode != 0):
             s.AutomaticMode = 0
             s.DefenseMode = 0
-            flow.new_game()
+            flow.new_game_from_mode_change()
         elif self.mode == OFFENSE and s.DefenseMode == 0:
             s.DefenseMode = 1
             flow.game.random.seed(time.monotonic_ns())
-            flow.new_game()
+            flow.new_game_from_mode_change()
         if self.level is not None:
             s.PlayLevel = self.level
         flow.who_starts = self.starts

@@ -74,6 +74,19 @@ class PlayFlow:
     def new_game(self):
         self.game_counter = self.game.new_game(self.game_counter)
 
+    def new_game_from_mode_change(self):
+        """A mode change in Place mode keeps the laid ships where they lie on the board.
+
+        The new game unplaces the player's ships while their ids stay on "HIS REAL SHIPS"; Place mode
+        lifts, turns and scatters ships by their cells, so the ids left behind would turn into copies.
+        """
+        fleet = self.game.his_fleet
+        laid = [list(ship.cells) for ship in fleet] if self.state == PLACING else None
+        self.new_game()
+        if laid is not None:
+            for ship, cells in zip(fleet, laid):
+                ship.cells = cells
+
     def new_uncounted_game(self):
         self.own_counter = self.game.new_game(self.own_counter)
 

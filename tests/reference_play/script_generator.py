@@ -376,11 +376,8 @@ class ScriptWriter:
     def options(self):
         rng = self.rng
         parts = []
-        # A new game in Place mode unplaces the fleet but leaves its cells on the board, and a scatter
-        # on a small grid then finds no room for ever: that road is left to the larger grids.
-        modes = ("automatic",) if self.flow.state == pf.PLACING and self.size < 10 else ("automatic", "manual")
         if rng.random() < 0.5:
-            parts.append("mode=" + rng.choice(modes))
+            parts.append("mode=" + rng.choice(("automatic", "manual")))
         if rng.random() < 0.4:
             parts.append("starts=" + rng.choice(("you", "computer")))
         if rng.random() < 0.5:
