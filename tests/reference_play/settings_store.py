@@ -56,16 +56,20 @@ def read_options_section(path):
             continue
         key, value = stripped.split("=", 1)
         key = key.strip().lower()
+        value = value.strip()
+        if len(value) >= 2 and value[0] == value[-1] and value[0] in "\"'":
+            value = value[1:-1]
         if key not in values:
-            values[key] = value.strip()
+            values[key] = value
     return values
 
 
 def load_settings(settings, directory):
     stored = read_options_section(os.path.join(directory, FILE_NAME))
     for key, default in KEYS:
+        # An empty value reads as a missing one.
         text = stored.get(key.lower())
-        setattr(settings, key, default if text is None else read_profile_integer(text))
+        setattr(settings, key, default if not text else read_profile_integer(text))
     settings.NumberOfShots = clamp(settings.NumberOfShots, 1, 10)
     settings.AmbiguityThreshold = clamp(settings.AmbiguityThreshold, 1, 30)
     settings.AutomaticMode = 1 if settings.AutomaticMode != 0 else 0
