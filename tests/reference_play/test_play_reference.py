@@ -198,6 +198,12 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
             return call
 
         original_relocate = play_flow.relocate_ship
+        original_place_at = play_flow.PlayFlow.place_at
+
+        def place_at(self, column, row):
+            original_place_at(self, column, row)
+            if self.game.his_fleet[self.selected_ship].cells[0][0] == -1:
+                seen["fits nowhere"] += 1
 
         def relocate(game, index):
             moved = original_relocate(game, index)
@@ -208,6 +214,7 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
             for name, original in hooks.items():
                 setattr(play_flow.PlayFlow, name, counting(name, original))
             play_flow.relocate_ship = relocate
+            play_flow.PlayFlow.place_at = place_at
             for seed in SEEDS_IN_CTEST[::3]:
                 lines, arguments, settings = script_generator.generate(seed, COMMANDS_IN_CTEST)
                 output, _ = run_script("".join(line + "\n" for line in lines), arguments, settings)
@@ -219,7 +226,8 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
             for name, original in hooks.items():
                 setattr(play_flow.PlayFlow, name, original)
             play_flow.relocate_ship = original_relocate
-        for needed in list(hooks) + ["relocated", "stayed", "beep", "bad", "dialog", "end",
+            play_flow.PlayFlow.place_at = original_place_at
+        for needed in list(hooks) + ["relocated", "stayed", "fits nowhere", "beep", "bad", "dialog", "end",
                                      "title Vornmark A", "title Vornmark B", "title Vornmark C",
                                      "title Vornmark D", "title Vornmark ",
                                      "warning \\nCouldn't place 1 shots",
