@@ -119,13 +119,23 @@ PLAY = {
 }
 
 
-def write(folder, seeds):
+# Reproducers of faults the fuzzers found, kept so that they stay mended.
+PLAY_FINDINGS = {
+    # Place mode, Scatter, then the Options dialog chooses Manual: the new game marked the
+    # player's ships unplaced while they stayed on "HIS REAL SHIPS", and the next Scatter found
+    # no room on the 4 x 4 grid and never returned.
+    "mode_change_in_place_mode": header(grid=4) + bytes([PLACE]) + status() + options(mode=1) + status(),
+}
+
+
+def write(folder, seeds, prefix="seed"):
     target = HERE / "corpus" / folder
     target.mkdir(parents=True, exist_ok=True)
     for name, data in seeds.items():
-        (target / f"seed_{name}").write_bytes(data if isinstance(data, bytes) else data.encode("latin-1"))
+        (target / f"{prefix}_{name}").write_bytes(data if isinstance(data, bytes) else data.encode("latin-1"))
 
 
 write("settings", SETTINGS)
 write("switches", SWITCHES)
 write("play_flow", PLAY)
+write("play_flow", PLAY_FINDINGS, prefix="finding")
