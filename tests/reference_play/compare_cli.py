@@ -97,10 +97,11 @@ def compare(cli, name, script_lines):
             actual = cpp_out.decode("latin-1").split("\n")
             k = first_difference(expected, actual)
             owner = owners[k] if k < len(owners) else (owners[-1] if owners else 0)
+            agreed = owners[k - 1] + 1 if 0 < k <= len(owners) else 0
             complaints.append(
-                "%s: output line %d differs\n  script line %d: %r\n  reference: %r\n  vornmark-cli: %r\n"
-                "  reference lines before it:\n%s"
-                % (name, k + 1, owner + 1, lines[owner] if owner < len(lines) else "(end of input)",
+                "%s: output line %d differs (the last agreeing line came from script line %d)\n"
+                "  script line %d: %r\n  reference: %r\n  vornmark-cli: %r\n  reference lines before it:\n%s"
+                % (name, k + 1, agreed, owner + 1, lines[owner] if owner < len(lines) else "(end of input)",
                    expected[k] if k < len(expected) else "(nothing)", actual[k] if k < len(actual) else "(nothing)",
                    "".join("    %s\n" % line for line in expected[max(0, k - 5):k])))
         if cpp_code != ref_code:

@@ -2,7 +2,7 @@
 
 from vornmark_reference import place_ship, remove_ship
 from ship_moves import ADVANCED, hit_at, is_placed_on, relocate_ship, remove_hit
-from window_layout import GRID_CELL, NOTHING, SHIP_PANEL, STATUS_BUTTON
+from window_layout import GRID_CELL, SHIP_PANEL, STATUS_BUTTON
 
 (IDLE, COMPUTER_VOLLEY_SHOWN, PLAYER_AIMING, PLAYER_VOLLEY_SHOWN, COMPUTER_WON, PLAYER_WON, PLACING,
  FLEET_REVEALED) = range(8)
