@@ -62,8 +62,10 @@ Board* board_named(Game& game, std::string_view name) {
 
 bool ScriptDriver::run_line(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  // Comments start with '#' in the very first column; a blank line is skipped too.
+  if (!line.empty() && line.front() == '#') return true;
   const std::vector<std::string_view> w = words(line);
-  if (w.empty() || w[0].front() == '#') return true;
+  if (w.empty()) return true;
   const std::string_view command = w[0];
   bool ok = true;
   if (command == "new" && w.size() == 1) {
