@@ -1,5 +1,7 @@
 #include "window/dialog_text.h"
 
+#include <QPushButton>
+
 #include <QStringList>
 
 namespace vornmark {
@@ -18,6 +20,17 @@ QString wrap_to_width(const QString& text, const QFontMetrics& metrics, int widt
     }
   }
   return wrapped + line;
+}
+
+QDialogButtonBox* ok_cancel_buttons(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setText(QStringLiteral("OK"));
+  ok->setDefault(true);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
 }
 
 }  // namespace vornmark

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "presentation/dialogs.h"
+#include "window/dialog_text.h"
 
 namespace vornmark {
 
@@ -20,13 +21,8 @@ GeometryDialog::GeometryDialog(Game& game, QWidget* parent) : QDialog(parent), g
   row->addWidget(new QLabel(QStringLiteral("Number of squares (4-30)"), this));
   row->addWidget(grid_size_);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QDialogButtonBox* buttons = ok_cancel_buttons(this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
-  ok_->setText(QStringLiteral("OK"));
-  ok_->setDefault(true);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(row);

@@ -76,13 +76,8 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   numbers->addWidget(new QLabel(QStringLiteral("Shots per volley"), this), 1, 0);
   numbers->addWidget(shots_, 1, 1);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QDialogButtonBox* buttons = ok_cancel_buttons(this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
-  ok_->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-  ok_->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(mode_box, 0, 0);

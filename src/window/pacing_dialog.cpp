@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "presentation/dialogs.h"
+#include "window/dialog_text.h"
 
 namespace vornmark {
 
@@ -18,13 +19,8 @@ PacingDialog::PacingDialog(Game& game, QWidget* parent) : QDialog(parent), game_
   pause_after_player_->setChecked(state.pause_after_player);
   pause_after_vornmark_->setChecked(state.pause_after_vornmark);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QDialogButtonBox* buttons = ok_cancel_buttons(this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
-  ok_->setText(QStringLiteral("OK"));
-  ok_->setDefault(true);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(pause_after_player_);
