@@ -16,7 +16,7 @@
 #include "play_invariants.h"
 #include "presentation/dialogs.h"
 #include "presentation/layout.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 
@@ -139,15 +139,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UnflushedFileOps file_ops;
   FUZZ_CHECK(save_settings(settings, dir, file_ops), "cannot write the settings file");
   OkPlatform platform;
-  Game game(platform);
+  Match game(platform);
   StartUpOptions options;
   options.command_line = "-D3 -D0";
   options.settings_dir = dir;
   start_up(game, options);
-  FUZZ_CHECK(game.settings == settings, "start-up did not take the settings from the file");
-  game.random.seed(seed);
-  game.who_starts = who_starts;
-  game.report.set_main_window_ready(true);
+  FUZZ_CHECK(game.settings() == settings, "start-up did not take the settings from the file");
+  game.random().seed(seed);
+  game.set_who_starts(who_starts);
+  game.report().set_main_window_ready(true);
   if (tracing())
     std::fprintf(stderr, "grid %d shots %d threshold %d automatic %d pauses %d/%d offense %d level %d %s starts\n",
                  settings.MaxCells, settings.NumberOfShots, settings.AmbiguityThreshold, settings.AutomaticMode,
@@ -158,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PlayFlow flow(game, view);
   Layout layout;
   layout_window(layout, game, width, height);
-  InvariantChecker checker(game, platform, view);
+  InvariantChecker checker(flow, platform, view);
   checker.check("start-up");
 
   int simulations = 0;

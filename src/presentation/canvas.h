@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "presentation/rect.h"
-#include "setup/play_state.h"
+#include "play/scene.h"
 
 namespace vornmark {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 #include "window/main_window.h"
@@ -41,15 +41,15 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(program_icon());
 
   QtPlatform platform;
-  auto game = std::make_unique<Game>(platform);
+  auto match = std::make_unique<Match>(platform);
   StartUpOptions options;
   // The arguments Qt has not taken for itself (such as -platform) are the game's switches.
   options.command_line = join_arguments(arguments_of(argc, argv));
   options.settings_dir = default_settings_dir();
-  start_up(*game, options);
+  start_up(*match, options);
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  MainWindow window(*game, platform, screen.size());
+  MainWindow window(*match, platform, screen.size());
   window.move(screen.topLeft());
   window.show();
   return application.exec();

@@ -5,7 +5,7 @@
 
 #include "presentation/dialogs.h"
 #include "presentation/printing.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "window/game_surface.h"
 #include "window/geometry_dialog.h"
@@ -28,12 +28,12 @@ const QColor kStockLightGrey(192, 192, 192);
 
 }  // namespace
 
-MainWindow::MainWindow(Game& game, QtPlatform& platform, QSize size)
-    : game_(game),
+MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
+    : match_(match),
       platform_(platform),
-      surface_(new GameSurface(game, layout_, this)),
-      view_(game, layout_, *surface_, *this),
-      flow_(game, view_),
+      surface_(new GameSurface(match, layout_, this)),
+      view_(match, layout_, *surface_, *this),
+      flow_(match, view_),
       printers_(std::make_unique<QtPrinters>()) {
   setWindowTitle(QStringLiteral("Vornmark"));
   setCentralWidget(surface_);
@@ -42,25 +42,24 @@ MainWindow::MainWindow(Game& game, QtPlatform& platform, QSize size)
 
   // The first layout uses the size of the window being created; the first resize lays the
   // window out again for its client area.
-  layout_window(layout_, game_, size.width(), size.height());
+  layout_window(layout_, match_, size.width(), size.height());
 
   std::optional<QCursor> sight = load_sight_cursor();
-  if (!sight) game_.report.warning_box("cross is NULL");
+  if (!sight) match_.report().warning_box("cross is NULL");
   surface_->set_sight_cursor(std::move(sight));
 
-  game_.background_colour = Colour::Grey;
   build_menu();
   resize(size);
 
   platform_.set_main_window(this);
-  game_.report.set_main_window_ready(true);
+  match_.report().set_main_window_ready(true);
 }
 
 MainWindow::~MainWindow() {
-  game_.report.set_main_window_ready(false);
+  match_.report().set_main_window_ready(false);
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
-  save_settings(game_.settings, game_.settings_dir);
+  save_settings(match_.settings(), match_.settings_dir());
 }
 
 QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
@@ -88,7 +87,7 @@ void MainWindow::build_menu() {
   add_command(help, "&About Vornmark...", kCommandAbout);
 
   // A command of its own at the right end of the bar, not a menu.
-  if (game_.switches.on(0)) {
+  if (match_.switches().on(0)) {
     QAction* simulation = menuBar()->addAction(QStringLiteral("&Simulation"));
     simulation->setData(static_cast<int>(kCommandSimulation));
     connect(simulation, &QAction::triggered, this, [this] { handle_command(kCommandSimulation); });
@@ -146,16 +145,16 @@ void MainWindow::options() {
 }
 
 void MainWindow::geometry() {
-  GeometryDialog dialog(game_, this);
+  GeometryDialog dialog(match_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  resize_boards_to_grid(game_);
+  match_.resize_boards_to_grid();
   // Laid out again at once, so that clicks and painting follow the new grid size.
-  layout_window(layout_, game_, surface_->width(), surface_->height());
+  layout_window(layout_, match_, surface_->width(), surface_->height());
   surface_->update();
 }
 
 void MainWindow::pacing() {
-  PacingDialog dialog(game_, this);
+  PacingDialog dialog(match_, this);
   dialog.exec();
 }
 
@@ -182,7 +181,7 @@ void MainWindow::about() {
 
 void MainWindow::print() {
   // Nothing is shown when there is no printer or it refuses the page.
-  print_boards(game_, layout_, *printers_);
+  print_boards(match_, flow_.scene(), layout_, *printers_);
 }
 
 }  // namespace vornmark

@@ -13,7 +13,7 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 class GameSurface;
 class Printers;
 class QtPlatform;
@@ -24,7 +24,7 @@ class MainWindow : public QMainWindow {
  public:
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.
-  MainWindow(Game& game, QtPlatform& platform, QSize size);
+  MainWindow(Match& match, QtPlatform& platform, QSize size);
   // Saves the settings: the one place they are written.
   ~MainWindow() override;
 
@@ -50,7 +50,7 @@ class MainWindow : public QMainWindow {
   void about();
   void print();
 
-  Game& game_;
+  Match& match_;
   QtPlatform& platform_;
   Layout layout_;
   GameSurface* surface_;

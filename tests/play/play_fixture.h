@@ -7,7 +7,7 @@
 
 #include "model/cell_pos.h"
 #include "play/play_flow.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_platform.h"
 #include "support/recording_view.h"
@@ -52,7 +52,7 @@ class PlayFixture : public ::testing::Test {
   }
 
   RecordingPlatform platform;
-  Game game{platform};
+  Match game{platform};
   RecordingView view;
   PlayFlow flow{game, view};
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_platform.h"
 
@@ -33,7 +33,7 @@ class LayoutTest : public ::testing::Test {
   }
 
   RecordingPlatform platform;
-  Game game{platform};
+  Match game{platform};
   Layout layout;
 };
 
@@ -60,9 +60,7 @@ TEST_F(LayoutTest, WorkedExampleGivesEveryFigure) {
   EXPECT_EQ(column_label_rect(layout, 0), (Rect{250, -22, 300, 21}));
   EXPECT_EQ(row_label_rect(layout, 0), (Rect{200, 21, 250, 64}));
   EXPECT_EQ(grid_cell_rect(layout, 14, 14), (Rect{950, 623, 1000, 666}));
-  // Painting owns these two; laying out leaves them alone.
-  EXPECT_EQ(layout.legend_rect, Rect{});
-  EXPECT_EQ(layout.update_rect, Rect{});
+  EXPECT_EQ(legend_rect_for(layout, false), (Rect{0, 21, 250, 150}));
 }
 
 TEST_F(LayoutTest, CellEdgesTruncateTowardZeroAndHalveTheCellHeightFirst) {
@@ -80,7 +78,7 @@ TEST_F(LayoutTest, CellEdgesTruncateTowardZeroAndHalveTheCellHeightFirst) {
 }
 
 TEST_F(LayoutTest, PanelCellsNarrowToTheCapOnWideWindows) {
-  game.settings.MaxCells = 4;
+  game.mutable_settings().MaxCells = 4;
   layout_window(layout, game, 1800, 500);  // cells 200 wide, cap 120
   EXPECT_EQ(layout.grid, 4);
   EXPECT_EQ(panel_cell_width(layout), 120);
@@ -184,22 +182,19 @@ TEST_F(LayoutTest, InvalidationMarksCellsPanelsAndShipCells) {
   layout_window(layout, game, 1000, 700);
   EXPECT_EQ(invalidate_cell(layout, 0, 0), (Rect{250, 21, 300, 64}));
   EXPECT_EQ(invalidate_cell(layout, 3, 2), (Rect{400, 107, 450, 150}));
-  EXPECT_EQ(layout.update_rect, (Rect{400, 107, 450, 150}));
 
   EXPECT_EQ(invalidate_panel(layout, 0), layout.panel_rects[0]);
   EXPECT_EQ(invalidate_panel(layout, 2), (Rect{0, 252, 200, 313}));
   // The Submarine's whole diagonal, not only its cells.
   EXPECT_EQ(invalidate_panel(layout, 3), (Rect{0, 315, 150, 504}));
-  EXPECT_EQ(layout.update_rect, (Rect{0, 315, 150, 504}));
 
-  Ship& submarine = game.his_fleet[kSubmarine];
+  Ship& submarine = game.mutable_his_fleet()[kSubmarine];
   ASSERT_TRUE(submarine.move_to(2, 3));
   const std::vector<Rect> rects = invalidate_ship_cells(layout, submarine);
   ASSERT_EQ(rects.size(), 3u);
   EXPECT_EQ(rects[0], (Rect{350, 150, 400, 193}));
   EXPECT_EQ(rects[1], (Rect{400, 193, 450, 236}));
   EXPECT_EQ(rects[2], (Rect{450, 236, 500, 279}));
-  EXPECT_EQ(layout.update_rect, rects[2]);
   EXPECT_TRUE(platform.boxes.empty());
 }
 

@@ -31,21 +31,21 @@ bool save(QWidget& window, const QString& file) {
 
 // Fires one volley: one shot at a cell of one of the computer's ships (the picture should show some
 // hits), the rest at cells walked in a fixed stride over the grid, skipping shot cells.
-void fire_volley(Game& game, PlayFlow& flow, int ship_id, int& walker) {
+void fire_volley(Match& game, PlayFlow& flow, int ship_id, int& walker) {
   const int cells = game.grid() * game.grid();
   for (int cell = 0; cell < cells; ++cell) {
     const int column = cell % game.grid();
     const int row = cell / game.grid();
-    if (game.my_sea.cell(column, row) == ship_id && game.his_shots.cell(column, row) == 0) {
+    if (game.my_sea().cell(column, row) == ship_id && game.his_shots().cell(column, row) == 0) {
       flow.on_left_press(ClickTarget::grid(column, row));
       break;
     }
   }
-  while (game.play_state == PlayState::PlayerAiming && game.next_shot <= game.player_shots_per_volley) {
+  while (game.play_state() == PlayState::PlayerAiming && game.counters().next_shot <= game.counters().player_shots_per_volley) {
     walker = (walker + 37) % cells;
     const int column = walker % game.grid();
     const int row = walker / game.grid();
-    if (game.his_shots.cell(column, row) == 0) flow.on_left_press(ClickTarget::grid(column, row));
+    if (game.his_shots().cell(column, row) == 0) flow.on_left_press(ClickTarget::grid(column, row));
   }
 }
 
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
 
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform, "-D3");
-  game->settings.NumberOfShots = 6;
+  std::unique_ptr<Match> game = started_match(platform, "-D3");
+  game->mutable_settings().NumberOfShots = 6;
   MainWindow window(*game, platform, kWindowSize);
   window.show();
   PlayFlow& flow = window.flow();
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   // A game in progress: a few exchanges, then the player halfway through a volley.
   window.action(kCommandNewGame)->trigger();
   int walker = 11;
-  for (int exchange = 0; exchange < 3 && game->play_state == PlayState::PlayerAiming; ++exchange) {
+  for (int exchange = 0; exchange < 3 && game->play_state() == PlayState::PlayerAiming; ++exchange) {
     fire_volley(*game, flow, exchange + 1, walker);
     flow.on_left_press(ClickTarget::status());  // see what you hit
     flow.on_left_press(ClickTarget::status());  // Vornmark's turn
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   }
   for (int shot = 0; shot < 2; ++shot) {
     walker = (walker + 37) % (game->grid() * game->grid());
-    if (game->his_shots.cell(walker % game->grid(), walker / game->grid()) == 0)
+    if (game->his_shots().cell(walker % game->grid(), walker / game->grid()) == 0)
       flow.on_left_press(ClickTarget::grid(walker % game->grid(), walker / game->grid()));
   }
   return save(window, folder + QStringLiteral("/game-in-progress.png")) ? 0 : 1;

@@ -17,9 +17,9 @@ BoxAnswer TestPlatform::message_box(const MessageBoxRequest& request) {
   return answer;
 }
 
-std::unique_ptr<Game> started_game(Platform& platform, const std::string& command_line,
+std::unique_ptr<Match> started_match(Platform& platform, const std::string& command_line,
                                    const std::filesystem::path& settings_dir) {
-  auto game = std::make_unique<Game>(platform);
+  auto game = std::make_unique<Match>(platform);
   StartUpOptions options;
   options.command_line = command_line;
   options.settings_dir = settings_dir;

@@ -34,17 +34,17 @@ int main(int argc, char** argv) {
 
   cli::EventPrinter printer(stdout);
   cli::CliPlatform platform(printer, cancel_warnings);
-  Game game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = command_line;
   options.settings_dir = default_settings_dir();
-  start_up(game, options);
+  start_up(match, options);
 
   cli::CliView view(printer);
-  PlayFlow flow(game, view);
+  PlayFlow flow(match, view);
   Layout layout;
-  layout_window(layout, game, 1000, 700);
-  cli::ScriptDriver driver(game, flow, view, layout, printer);
+  layout_window(layout, match, 1000, 700);
+  cli::ScriptDriver driver(flow, view, layout, printer);
 
   std::string line;
   while (std::getline(std::cin, line)) {

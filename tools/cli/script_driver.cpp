@@ -52,8 +52,10 @@ bool split_setting(std::string_view word, std::string_view& key, std::string_vie
   return true;
 }
 
-Board* board_named(Game& game, std::string_view name) {
-  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships})
+const Board* board_named(const PlayFlow& flow, std::string_view name) {
+  const Match& match = flow.match();
+  for (const Board* board : {&match.my_sea(), &match.my_shots(), &flow.opponent().his_sea(), &match.his_shots(),
+                             &match.his_real_ships()})
     if (name == board->display_name()) return board;
   return nullptr;
 }
@@ -87,9 +89,9 @@ bool ScriptDriver::run_line(std::string_view line) {
   } else if (command == "state" && w.size() == 1) {
     state();
   } else if (command == "legend" && w.size() == 1) {
-    printer_.line("legend", legend_text(game_));
+    printer_.line("legend", legend_text(match_));
   } else if (command == "status" && w.size() == 1) {
-    const auto button = status_button(game_);
+    const auto button = status_button(match_);
     printer_.line("status", button ? button->text : "");
   } else if (command == "title" && w.size() == 1) {
     printer_.line("title", view_.title());
@@ -148,7 +150,7 @@ bool ScriptDriver::press(std::string_view line, bool right) {
 }
 
 bool ScriptDriver::options(std::string_view line) {
-  OptionsDialogState dialog = options_dialog_init(game_);
+  OptionsDialogState dialog = options_dialog_init(match_);
   const std::vector<std::string_view> w = words(line);
   // Every setting is checked before the dialog is touched, so a malformed line changes nothing.
   for (std::size_t i = 1; i < w.size(); ++i) {
@@ -192,7 +194,7 @@ bool ScriptDriver::options(std::string_view line) {
 }
 
 bool ScriptDriver::pacing(std::string_view line) {
-  PacingDialogState dialog = pacing_dialog_init(game_);
+  PacingDialogState dialog = pacing_dialog_init(match_);
   const std::vector<std::string_view> w = words(line);
   for (std::size_t i = 1; i < w.size(); ++i) {
     std::string_view key, value;
@@ -205,14 +207,14 @@ bool ScriptDriver::pacing(std::string_view line) {
     else
       return false;
   }
-  pacing_dialog_ok(game_, dialog);
+  pacing_dialog_ok(match_, dialog);
   return true;
 }
 
 bool ScriptDriver::board(std::string_view name) {
-  Board* board = board_named(game_, name);
+  const Board* board = board_named(flow_, name);
   if (board == nullptr) return false;
-  const int grid = game_.grid();
+  const int grid = match_.grid();
   for (int row = 0; row < grid; ++row) {
     std::string text;
     for (int column = 0; column < grid; ++column) {
@@ -226,7 +228,7 @@ bool ScriptDriver::board(std::string_view name) {
 }
 
 bool ScriptDriver::fleet(std::string_view side) {
-  const Fleet* fleet = side == "my" ? &game_.my_fleet : side == "his" ? &game_.his_fleet : nullptr;
+  const Fleet* fleet = side == "my" ? &match_.my_fleet() : side == "his" ? &match_.his_fleet() : nullptr;
   if (fleet == nullptr) return false;
   for (const Ship& ship : *fleet) {
     std::string text = std::string(ship.display_name()) + " cells";
@@ -241,14 +243,15 @@ bool ScriptDriver::fleet(std::string_view side) {
 }
 
 void ScriptDriver::state() {
-  const Game& g = game_;
+  const VolleyCounters& c = match_.counters();
+  const GameSettings& s = match_.settings();
   printer_.raw(format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
                            "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
-                           static_cast<int>(g.play_state), g.player_volley, g.computer_volley, g.next_shot,
-                           g.player_shots_per_volley, g.computer_shots_per_volley, g.settings.PlayLevel,
-                           g.settings.AutomaticMode, g.settings.DefenseMode, g.simulation_mode, g.selected_ship));
+                           static_cast<int>(match_.play_state()), c.player_volley, c.computer_volley, c.next_shot,
+                           c.player_shots_per_volley, c.computer_shots_per_volley, s.PlayLevel, s.AutomaticMode,
+                           s.DefenseMode, match_.simulation_mode(), flow_.scene().selected_ship));
 }
 
-void ScriptDriver::exit_game() { save_settings(game_.settings, game_.settings_dir); }
+void ScriptDriver::exit_game() { save_settings(match_.settings(), match_.settings_dir()); }
 
 }  // namespace vornmark::cli
