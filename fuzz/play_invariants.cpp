@@ -132,9 +132,11 @@ void InvariantChecker::check_counters(const char* step) const {
   FUZZ_CHECK(match_.counters().player_volley >= 0, "after %s: player volley %d", step, match_.counters().player_volley);
   const ShotSummary player = summarise_shots(match_.his_shots(), match_.counters().player_volley);
   if (match_.simulation_mode() == 0)
-    FUZZ_CHECK(match_.counters().player_volley <= player.largest + 2, "after %s: player volley %d, the latest shots of volley %d",
-               step, match_.counters().player_volley, player.largest);
-  FUZZ_CHECK(match_.counters().computer_volley >= 1, "after %s: computer volley %d", step, match_.counters().computer_volley);
+    FUZZ_CHECK(match_.counters().player_volley <= player.largest + 2,
+               "after %s: player volley %d, the latest shots of volley %d", step, match_.counters().player_volley,
+               player.largest);
+  FUZZ_CHECK(match_.counters().computer_volley >= 1, "after %s: computer volley %d", step,
+             match_.counters().computer_volley);
   // The planner fires fewer shots, or none, when no placement fits the reports (Manual mode
   // lets the player report anything); it then says so with "Couldn't place".
   const ShotSummary computer = summarise_shots(match_.my_shots(), match_.counters().computer_volley);
@@ -145,10 +147,12 @@ void InvariantChecker::check_counters(const char* step) const {
 
   if (match_.play_state() == PlayState::PlayerAiming) {
     const int placed = player.of_volley;
-    FUZZ_CHECK(placed == match_.counters().next_shot - 1, "after %s: %d shots of volley %d on \"HIS SHOTS\", next shot %d", step,
-               placed, match_.counters().player_volley, match_.counters().next_shot);
-    FUZZ_CHECK(match_.counters().next_shot - 1 <= match_.counters().player_shots_per_volley, "after %s: %d shots placed of %d allowed", step,
-               match_.counters().next_shot - 1, match_.counters().player_shots_per_volley);
+    FUZZ_CHECK(placed == match_.counters().next_shot - 1,
+               "after %s: %d shots of volley %d on \"HIS SHOTS\", next shot %d", step, placed,
+               match_.counters().player_volley, match_.counters().next_shot);
+    FUZZ_CHECK(match_.counters().next_shot - 1 <= match_.counters().player_shots_per_volley,
+               "after %s: %d shots placed of %d allowed", step, match_.counters().next_shot - 1,
+               match_.counters().player_shots_per_volley);
   }
   for (const Ship& ship : match_.my_fleet()) check_hits(ship, match_.counters().player_volley, step);
   for (const Ship& ship : match_.his_fleet()) check_hits(ship, match_.counters().computer_volley, step);
@@ -204,7 +208,7 @@ void InvariantChecker::check_placed_fleet(const char* step) {
     // A placed ship lies where its cells say. In Place mode a ship that is not placed is not on
     // the board; a new game unplaces the ships and leaves the board as it was.
     if (match_.play_state() == PlayState::Placing)
-        FUZZ_CHECK_KNOWN("ghost-ships", known_fault_met_, ship.is_placed() || on_board == 0,
+      FUZZ_CHECK_KNOWN("ghost-ships", known_fault_met_, ship.is_placed() || on_board == 0,
                        "after %s: %s is not placed, yet %d of its cells are on \"HIS REAL SHIPS\"", step,
                        ship.display_name(), on_board);
     if (!ship.is_placed()) continue;

@@ -10,7 +10,7 @@
 namespace vornmark {
 class Match;
 class PlayFlow;
-}
+}  // namespace vornmark
 
 namespace vornmark::fuzz {
 

@@ -62,8 +62,7 @@ int Opponent::ab_fire(Match& match, int fired, int shots) {
     if (list[0].x == -1) return fired;
     match.record_computer_shot(list[0].x, list[0].y);
     ++fired;
-    log().tracef("V%d/R%d FIRE %c(%d,%d) possib=%d ", volley, fired, ship_letter(ghost), list[0].x, list[0].y,
-                 count);
+    log().tracef("V%d/R%d FIRE %c(%d,%d) possib=%d ", volley, fired, ship_letter(ghost), list[0].x, list[0].y, count);
     if (fired >= shots) return fired;
   }
 }

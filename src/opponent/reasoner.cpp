@@ -25,13 +25,15 @@ void Reasoner::resize(int grid) {
 
 void Reasoner::count(const Board& shots, const Fleet& fleet) {
   cumulative_.clear();
-  for (int i = 0; i < kFleetSize; ++i) guesses_[static_cast<std::size_t>(i)].copy_hits_from(fleet[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kFleetSize; ++i)
+    guesses_[static_cast<std::size_t>(i)].copy_hits_from(fleet[static_cast<std::size_t>(i)]);
   occupancy_.clear();
   possib_.fill(0);
   pin_ships(shots);
 
   for (int i = 0; i < kFleetSize; ++i)
-    if (guesses_[static_cast<std::size_t>(i)].cells_left() > 0) cumulative_.add(ship_tallies_[static_cast<std::size_t>(i)]);
+    if (guesses_[static_cast<std::size_t>(i)].cells_left() > 0)
+      cumulative_.add(ship_tallies_[static_cast<std::size_t>(i)]);
   reporter_.log().trace("Cumulative probabilities");
   cumulative_.dump_numbers();
 }

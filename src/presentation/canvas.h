@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "presentation/rect.h"
 #include "play/scene.h"
+#include "presentation/rect.h"
 
 namespace vornmark {
 

@@ -25,7 +25,7 @@ struct Layout {
   Rect board_rect;
   Rect status_rect;
   std::array<Rect, 6> panel_rects;
-  int grid = 0;      // the grid size the layout was made for
+  int grid = 0;  // the grid size the layout was made for
 
   friend bool operator==(const Layout&, const Layout&) = default;
 };

@@ -154,8 +154,8 @@ void paint_window(const Match& match, const Scene& scene, const Layout& layout, 
   canvas.restore_font();
 }
 
-Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column,
-                     int row, int value) {
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value) {
   Colour colour = grid_cell_colour(match, scene, column, row, value);
   if (shows_computer_ships(match) && match.my_sea().at(column, row) != 0) colour = Colour::Orange;
   const Rect rect = grid_cell_rect(layout, column, row);
@@ -163,12 +163,12 @@ Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layou
   return rect;
 }
 
-Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship,
-                      int cell, int hit) {
+Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship, int cell,
+                      int hit) {
   Colour colour = Colour::White;
   if (is_current_volley(match, scene, hit)) {
     colour = in_state(match, {PlayState::ComputerVolleyShown, PlayState::ComputerWon}) ? Colour::SpringGreen
-                                                                                      : Colour::LightCyan;
+                                                                                       : Colour::LightCyan;
   } else if (match.play_state() == PlayState::Placing && ship == scene.selected_ship) {
     colour = Colour::Red;
   } else if (hit != 0) {

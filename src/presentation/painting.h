@@ -16,10 +16,10 @@ struct Scene;
 
 void paint_window(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas);
 // One grid cell and one panel cell in their colours; each returns the rectangle it drew.
-Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column,
-                     int row, int value);
-Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship,
-                      int cell, int hit);
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value);
+Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship, int cell,
+                      int hit);
 
 // The legend's rectangle in the match's present state.
 Rect legend_rect(const Match& match, const Layout& layout);

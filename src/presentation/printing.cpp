@@ -23,8 +23,8 @@ Layout page_layout(const Match& match, const Layout& screen, int printable_width
 
 int print_boards(const Match& match, const Scene& scene, const Layout& screen, PrinterPage* default_printer) {
   if (default_printer == nullptr) return 0;
-  const Layout page = page_layout(match, screen, default_printer->printable_width(),
-                                  default_printer->printable_height());
+  const Layout page =
+      page_layout(match, screen, default_printer->printable_width(), default_printer->printable_height());
   if (!default_printer->start_document(kPrintDocumentName)) return 0;
   paint_window(match, scene, page, default_printer->canvas());
   if (!default_printer->end_page()) return 0;

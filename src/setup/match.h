@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "model/board.h"
-#include "setup/fleet.h"
 #include "report/reporter.h"
+#include "setup/fleet.h"
 #include "setup/play_state.h"
 #include "setup/random.h"
 #include "setup/settings.h"

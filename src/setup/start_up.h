@@ -13,9 +13,9 @@ class Lcg;
 class Match;
 
 struct StartUpOptions {
-  std::string command_line;             // the switches, tokens separated by spaces
-  std::filesystem::path settings_dir;   // where VORNMARK.INI lives; empty: defaults, no file
-  std::string trace_path = "stats";     // the trace log that the switch D1 opens
+  std::string command_line;            // the switches, tokens separated by spaces
+  std::filesystem::path settings_dir;  // where VORNMARK.INI lives; empty: defaults, no file
+  std::string trace_path = "stats";    // the trace log that the switch D1 opens
 };
 
 // Switches, settings, fleets and boards, the trace log and the seeding of the generator.

@@ -22,27 +22,27 @@ class OpponentFixture : public ::testing::Test {
   void start(int grid = 15, int level = kIntermediate, int shots = 10, int threshold = 10) {
     StartUpOptions options;
     options.command_line = "-D3";
-    start_up(game, options);
-    game.mutable_settings().MaxCells = grid;
-    game.mutable_settings().PlayLevel = level;
-    game.mutable_settings().NumberOfShots = shots;
-    game.mutable_settings().AmbiguityThreshold = threshold;
-    game.resize_boards_to_grid();
+    start_up(match, options);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_settings().PlayLevel = level;
+    match.mutable_settings().NumberOfShots = shots;
+    match.mutable_settings().AmbiguityThreshold = threshold;
+    match.resize_boards_to_grid();
     opponent.resize(grid);
   }
 
-  void open_trace() { ASSERT_TRUE(game.report().log().open((dir / "stats").string())); }
+  void open_trace() { ASSERT_TRUE(match.report().log().open((dir / "stats").string())); }
   std::string trace_text() {
-    game.report().log().close();
+    match.report().log().close();
     return read_text(dir / "stats");
   }
 
   // A new game with the player's fleet scattered on "HIS REAL SHIPS".
   void new_game_with_scattered_fleet() {
-    game.new_game(Match::Counted::No);
+    match.new_game(Match::Counted::No);
     opponent.new_game();
-    game.mutable_his_real_ships().clear();
-    random_place_fleet(game.random(), game.grid(), game.mutable_his_fleet(), game.mutable_his_real_ships());
+    match.mutable_his_real_ships().clear();
+    random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
   }
 
   static void fill(Board& board, std::initializer_list<CellPos> cells, int value) {
@@ -69,8 +69,8 @@ class OpponentFixture : public ::testing::Test {
 
   TempDir dir;
   RecordingPlatform platform;
-  Match game{platform};
-  Opponent opponent{game.report()};
+  Match match{platform};
+  Opponent opponent{match.report()};
 };
 
 }  // namespace vornmark::testing

@@ -63,30 +63,30 @@ class QuietPlatform : public Platform {
 // Plans every volley of a whole game, counting the allocations made inside plan_volley only.
 long allocations_over_a_game(int grid, int level, bool trace, const std::filesystem::path& trace_path) {
   QuietPlatform platform;
-  Match game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = trace ? "-D3 -D1" : "-D3";
   options.trace_path = trace_path.string();
-  start_up(game, options);
-  game.mutable_settings().MaxCells = grid;
-  game.mutable_settings().PlayLevel = level;
-  game.resize_boards_to_grid();
-  Opponent opponent(game.report());
-  game.new_game(Match::Counted::No);
-  game.mutable_his_real_ships().clear();
-  random_place_fleet(game.random(), game.grid(), game.mutable_his_fleet(), game.mutable_his_real_ships());
+  start_up(match, options);
+  match.mutable_settings().MaxCells = grid;
+  match.mutable_settings().PlayLevel = level;
+  match.resize_boards_to_grid();
+  Opponent opponent(match.report());
+  match.new_game(Match::Counted::No);
+  match.mutable_his_real_ships().clear();
+  random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
 
   long counted = 0;
   for (int volley = 1; volley <= grid * grid; ++volley) {
-    game.mutable_counters().computer_volley = volley;
+    match.mutable_counters().computer_volley = volley;
     allocations = 0;
     counting = true;
-    opponent.plan_volley(game);
+    opponent.plan_volley(match);
     counting = false;
     counted += allocations;
-    game.take_real_hits();
+    match.take_real_hits();
     int left = 0;
-    for (const Ship& ship : game.his_fleet()) left += ship.cells_left();
+    for (const Ship& ship : match.his_fleet()) left += ship.cells_left();
     if (left == 0) break;
   }
   EXPECT_EQ(platform.boxes, 0);

@@ -23,7 +23,7 @@ class TargetListTest : public OpponentFixture {
 
   // The next draw of a copy of the game's generator, without advancing the game's.
   int next_draw() const {
-    Lcg copy = game.random();
+    Lcg copy = match.random();
     return copy.draw();
   }
   // The listed records up to the terminator.
@@ -34,7 +34,7 @@ class TargetListTest : public OpponentFixture {
     return records;
   }
 
-  Board secondary{game.report(), "WK_TOTS"};
+  Board secondary{match.report(), "WK_TOTS"};
 };
 
 bool same_cell(const TargetCandidate& record, int x, int y) { return record.x == x && record.y == y; }
@@ -47,9 +47,9 @@ TEST_F(TargetListTest, IntermediateDrawsWithinTheLeadingRunOfEqualRecords) {
   secondary.cell(2, 0) = 2;
   opponent.mutable_tally().cell(3, 4) = 7;
   secondary.cell(3, 4) = 2;
-  game.random().seed(77);
+  match.random().seed(77);
   const int r = next_draw();
-  const TargetCandidate* list = opponent.target_list(game, opponent.tally(), game.my_shots(), &secondary);
+  const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
   ASSERT_EQ(listed().size(), 3u);
   // Collection order is column by column: (2, 0) before (3, 4); the draw picks r % 2 of them.
   if (r % 2 == 0) {
@@ -67,19 +67,19 @@ TEST_F(TargetListTest, IntermediateDrawsWithinTheLeadingRunOfEqualRecords) {
   // Tallies 7, 7 with secondaries 3, 1: the pool holds one record, yet a number is drawn.
   opponent.mutable_tally().cell(0, 1) = 0;
   secondary.cell(3, 4) = 3;
-  const std::uint32_t before = game.random().state();
-  list = opponent.target_list(game, opponent.tally(), game.my_shots(), &secondary);
+  const std::uint32_t before = match.random().state();
+  list = opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
   EXPECT_TRUE(same_cell(list[0], 3, 4));
   EXPECT_TRUE(same_cell(list[1], 2, 0));
   EXPECT_EQ(list[2].x, -1);
   Lcg expected;
   expected.seed(before);
   expected.draw();
-  EXPECT_EQ(game.random().state(), expected.state());
+  EXPECT_EQ(match.random().state(), expected.state());
 }
 
 TEST_F(TargetListTest, NoviceTakesTheRecordAtTheDrawnPositionOfTheSortedList) {
-  game.mutable_settings().PlayLevel = kNovice;
+  match.mutable_settings().PlayLevel = kNovice;
   // Sorted by tally: (4,4)=9, then the 3s in collection order (1,0), (1,3), (2,2), then (0,0)=1.
   opponent.mutable_tally().cell(0, 0) = 1;
   opponent.mutable_tally().cell(1, 0) = 3;
@@ -88,9 +88,9 @@ TEST_F(TargetListTest, NoviceTakesTheRecordAtTheDrawnPositionOfTheSortedList) {
   opponent.mutable_tally().cell(4, 4) = 9;
   const std::vector<CellPos> sorted = {{4, 4}, {1, 0}, {1, 3}, {2, 2}, {0, 0}};
   for (std::uint32_t seed : {1u, 5u, 12u, 99u, 4242u}) {
-    game.random().seed(seed);
+    match.random().seed(seed);
     const int k = next_draw() % 5;
-    const TargetCandidate* list = opponent.target_list(game, opponent.tally(), game.my_shots(), nullptr);
+    const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
     EXPECT_TRUE(same_cell(list[0], sorted[k].x, sorted[k].y)) << "seed " << seed;
     // The record that was first moves to position k; the others stay in order.
     EXPECT_TRUE(same_cell(list[k], 4, 4));
@@ -105,20 +105,20 @@ TEST_F(TargetListTest, NoviceTakesTheRecordAtTheDrawnPositionOfTheSortedList) {
 TEST_F(TargetListTest, ShotCellsAreNeverListedAndAnEmptyListDrawsNothing) {
   opponent.mutable_tally().cell(1, 1) = 4;
   opponent.mutable_tally().cell(3, 2) = 2;
-  game.mutable_my_shots().cell(1, 1) = 1;
-  const TargetCandidate* list = opponent.target_list(game, opponent.tally(), game.my_shots(), nullptr);
+  match.mutable_my_shots().cell(1, 1) = 1;
+  const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
   EXPECT_TRUE(same_cell(list[0], 3, 2));
   EXPECT_EQ(list[1].x, -1);
 
   // Nothing unshot with a count: the first column is -1, no number is drawn, and only the
   // column is set, so record 0 keeps the row the previous list left there.
-  game.mutable_my_shots().cell(3, 2) = 2;
-  const std::uint32_t before = game.random().state();
-  list = opponent.target_list(game, opponent.tally(), game.my_shots(), nullptr);
+  match.mutable_my_shots().cell(3, 2) = 2;
+  const std::uint32_t before = match.random().state();
+  list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
   EXPECT_EQ(list[0].x, -1);
   EXPECT_EQ(list[0].y, 2);
   EXPECT_EQ(list[0].tally, 2);
-  EXPECT_EQ(game.random().state(), before);
+  EXPECT_EQ(match.random().state(), before);
 }
 
 // On a full 30 x 30 grid the order must be the stable order by tally, then secondary, both
@@ -134,8 +134,8 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
         // Mostly small counts, and some rounds with keys too wide to sort by counting.
         opponent.mutable_tally().cell(x, y) = static_cast<int>(random() % (round % 5 == 4 ? 70000 : 6));
         secondary.cell(x, y) = static_cast<int>(random() % (round % 2 == 0 ? 3 : round % 3 == 2 ? 5000 : 40));
-        game.mutable_my_shots().cell(x, y) = random() % 10 == 0 ? 1 : 0;
-        if (opponent.tally().cell(x, y) != 0 && game.my_shots().cell(x, y) == 0)
+        match.mutable_my_shots().cell(x, y) = random() % 10 == 0 ? 1 : 0;
+        if (opponent.tally().cell(x, y) != 0 && match.my_shots().cell(x, y) == 0)
           expected.push_back({x, y, opponent.tally().cell(x, y), secondary.cell(x, y)});
       }
     }
@@ -149,7 +149,7 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
     const int k = next_draw() % pool;
     std::swap(expected[0], expected[static_cast<std::size_t>(k)]);
 
-    opponent.target_list(game, opponent.tally(), game.my_shots(), &secondary);
+    opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
     const std::vector<TargetCandidate> got = listed();
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < got.size(); ++i) {

@@ -26,9 +26,9 @@ class PaintingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::write_text(dir / "VORNMARK.INI", "[Options]\nMaxCells=4\n");
-    start_up(game, StartUpOptions{"-D3", dir.path(), (dir / "stats").string()});
-    game.new_game(Match::Counted::Yes);
-    layout_window(layout, game, 900, 500);
+    start_up(match, StartUpOptions{"-D3", dir.path(), (dir / "stats").string()});
+    match.new_game(Match::Counted::Yes);
+    layout_window(layout, match, 900, 500);
   }
 
   // The player's fleet as laid out in Place mode:
@@ -37,17 +37,17 @@ class PaintingTest : public ::testing::Test {
   //   . S D B
   //   . . S B
   void place_player_fleet() {
-    game.mutable_his_real_ships().clear();
+    match.mutable_his_real_ships().clear();
     const int anchors[4][2] = {{1, 0}, {2, 0}, {3, 0}, {0, 1}};
     for (int ship = 0; ship < 4; ++ship) {
-      Ship& placed = game.mutable_his_fleet()[static_cast<std::size_t>(ship)];
+      Ship& placed = match.mutable_his_fleet()[static_cast<std::size_t>(ship)];
       ASSERT_TRUE(placed.move_to(anchors[ship][0], anchors[ship][1]));
-      ASSERT_TRUE(place_ship(game.mutable_his_real_ships(), placed));
+      ASSERT_TRUE(place_ship(match.mutable_his_real_ships(), placed));
     }
   }
 
   void show(PlayState state, Colour background, ShownBoard board, ShownFleet fleet, CurrentVolley current) {
-    game.set_play_state(state);
+    match.set_play_state(state);
     scene.background_colour = background;
     scene.shown_board = board;
     scene.shown_fleet = fleet;
@@ -56,7 +56,7 @@ class PaintingTest : public ::testing::Test {
 
   std::string paint() {
     canvas.clear();
-    paint_window(game, scene, layout, canvas);
+    paint_window(match, scene, layout, canvas);
     return canvas.text();
   }
 
@@ -70,7 +70,7 @@ class PaintingTest : public ::testing::Test {
 
   TempDir dir;
   RecordingPlatform platform;
-  Match game{platform};
+  Match match{platform};
   Scene scene;
   Layout layout;
   RecordingCanvas canvas{96};
@@ -94,12 +94,12 @@ std::string labels_on(const std::string& background) {
 }
 
 TEST_F(PaintingTest, IdleShowsOnlyAnEmptyLegend) {
-  EXPECT_EQ(game.play_state(), PlayState::Idle);
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
   EXPECT_EQ(paint(),
             "font 11\n"
             "text \"\" (0,50)-(500,350) wordbreak on Grey\n"
             "restore font\n");
-  EXPECT_EQ(legend_rect(game, layout), (Rect{0, 50, 500, 350}));
+  EXPECT_EQ(legend_rect(match, layout), (Rect{0, 50, 500, 350}));
 }
 
 TEST_F(PaintingTest, PlacingShowsOccupiedCellsRedWithoutLettersAndTheSelectedPanelRed) {
@@ -141,7 +141,7 @@ TEST_F(PaintingTest, PlacingShowsOccupiedCellsRedWithoutLettersAndTheSelectedPan
                          "[2] Right-mouse click to rotate\\n[3] Choose File/New Game to play\" (0,0)-(500,350) "
                          "wordbreak on Yellow\n"
                          "restore font\n");
-  EXPECT_EQ(legend_rect(game, layout), (Rect{0, 0, 500, 350}));
+  EXPECT_EQ(legend_rect(match, layout), (Rect{0, 0, 500, 350}));
   EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -149,13 +149,13 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
   place_player_fleet();
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen, ShownBoard::MyShots, ShownFleet::His,
        CurrentVolley::Computer);
-  game.mutable_counters().computer_volley = 2;
-  game.mutable_my_shots().at(0, 0) = 1;
-  game.mutable_my_shots().at(2, 1) = 1;
-  game.mutable_my_shots().at(0, 3) = 2;
-  game.mutable_my_shots().at(3, 3) = 2;
-  game.mutable_his_fleet()[kDestroyer].add_hit(1);
-  game.mutable_his_fleet()[kBattleship].add_hit(2);
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_my_shots().at(0, 0) = 1;
+  match.mutable_my_shots().at(2, 1) = 1;
+  match.mutable_my_shots().at(0, 3) = 2;
+  match.mutable_my_shots().at(3, 3) = 2;
+  match.mutable_his_fleet()[kDestroyer].add_hit(1);
+  match.mutable_his_fleet()[kBattleship].add_hit(2);
   EXPECT_EQ(paint(), "font 11\n" + labels_on("DarkGreen") +
                          "rect (500,50)-(600,150) White\n"
                          "text \"A\" (500,50)-(600,150) single|vcenter|center on White\n"
@@ -197,7 +197,7 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
                          "restore font\n");
 
   // In Manual mode the same volley shows only the shots: ship cells are not known to the window.
-  game.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().AutomaticMode = 0;
   paint();
   EXPECT_EQ(lines_with("(500,150)-(600,250)"), "rect (500,150)-(600,250) White\n");
   EXPECT_EQ(lines_with("(800,350)-(900,450)"),
@@ -212,15 +212,15 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
 
 TEST_F(PaintingTest, AimingShowsEarlierVolleysGreyTheCurrentCyanAndTheHighlightYellow) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.mutable_counters().player_volley = 3;
-  game.mutable_counters().next_shot = 2;
+  match.mutable_counters().player_volley = 3;
+  match.mutable_counters().next_shot = 2;
   scene.highlight_volley = 1;
-  game.mutable_his_shots().at(0, 0) = 1;
-  game.mutable_his_shots().at(1, 1) = 2;
-  game.mutable_his_shots().at(2, 2) = 3;
-  game.mutable_his_shots().at(3, 0) = 3;
-  game.mutable_my_fleet()[kCorvette].add_hit(3);
-  game.mutable_my_fleet()[kBattleship].add_hit(2);
+  match.mutable_his_shots().at(0, 0) = 1;
+  match.mutable_his_shots().at(1, 1) = 2;
+  match.mutable_his_shots().at(2, 2) = 3;
+  match.mutable_his_shots().at(3, 0) = 3;
+  match.mutable_my_fleet()[kCorvette].add_hit(3);
+  match.mutable_my_fleet()[kBattleship].add_hit(2);
   EXPECT_EQ(paint(), "font 11\n" + labels_on("Teal") +
                          "rect (500,50)-(600,150) Yellow\n"
                          "text \"A\" (500,50)-(600,150) single|vcenter|center on Yellow\n"
@@ -265,14 +265,14 @@ TEST_F(PaintingTest, AimingShowsEarlierVolleysGreyTheCurrentCyanAndTheHighlightY
 
 TEST_F(PaintingTest, ShotsLeftCountsDownToZeroAndTheButtonTurnsRed) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.mutable_counters().player_shots_per_volley = 10;
-  game.mutable_counters().next_shot = 1;
+  match.mutable_counters().player_shots_per_volley = 10;
+  match.mutable_counters().next_shot = 1;
   paint();
   EXPECT_EQ(lines_with("(0,50)-(500,350)"), "text \"Shots left: 10      \" (0,50)-(500,350) wordbreak on Teal\n");
   EXPECT_EQ(lines_with("(102,452)-(298,493)"),
             "text \"Click on grid to fire shots\" (102,452)-(298,493) wordbreak|vcenter|center on Grey\n");
 
-  game.mutable_counters().next_shot = 11;  // after the tenth shot
+  match.mutable_counters().next_shot = 11;  // after the tenth shot
   paint();
   EXPECT_EQ(lines_with("(0,50)-(500,350)"), "text \"Shots left:  0      \" (0,50)-(500,350) wordbreak on Teal\n");
   EXPECT_EQ(lines_with("(100,450)-(300,495)"), "rect (100,450)-(300,495) Red\n");
@@ -311,10 +311,10 @@ TEST_F(PaintingTest, EndStatesShowTheirButtonLegendAndCurrentVolleyColours) {
       {PlayState::FleetRevealed, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player,
        "Click here to Play again", "", "SpringGreen", "LightCyan"},
   };
-  game.mutable_my_sea().clear();  // no computer ship under the cells looked at
-  game.mutable_settings().AutomaticMode = 1;
-  game.mutable_counters().player_volley = 4;
-  game.mutable_counters().computer_volley = 4;
+  match.mutable_my_sea().clear();  // no computer ship under the cells looked at
+  match.mutable_settings().AutomaticMode = 1;
+  match.mutable_counters().player_volley = 4;
+  match.mutable_counters().computer_volley = 4;
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.state));
     show(c.state, Colour::Teal, c.board, c.fleet, c.current);
@@ -326,10 +326,10 @@ TEST_F(PaintingTest, EndStatesShowTheirButtonLegendAndCurrentVolleyColours) {
               std::string("text \"") + c.legend + "\" (0,50)-(500,350) wordbreak on Teal\n");
 
     canvas.clear();
-    paint_grid_cell(game, scene, layout, canvas, 1, 2, 4);
-    paint_grid_cell(game, scene, layout, canvas, 2, 2, 3);
-    paint_panel_cell(game, scene, layout, canvas, kDestroyer, 1, 4);
-    const Rect drawn = paint_panel_cell(game, scene, layout, canvas, kDestroyer, 2, 3);
+    paint_grid_cell(match, scene, layout, canvas, 1, 2, 4);
+    paint_grid_cell(match, scene, layout, canvas, 2, 2, 3);
+    paint_panel_cell(match, scene, layout, canvas, kDestroyer, 1, 4);
+    const Rect drawn = paint_panel_cell(match, scene, layout, canvas, kDestroyer, 2, 3);
     EXPECT_EQ(canvas.text(), std::string("rect (600,250)-(700,350) ") + c.cell_colour +
                                  "\nrect (700,250)-(800,350) Grey\n"
                                  "rect (60,135)-(120,178) " +
@@ -340,18 +340,18 @@ TEST_F(PaintingTest, EndStatesShowTheirButtonLegendAndCurrentVolleyColours) {
 
 TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitch) {
   const auto lay_out = [&](const char* switches) {
-    start_up(game, StartUpOptions{switches, dir.path(), (dir / "stats").string()});
-    game.mutable_my_sea().at(0, 0) = 1;
-    game.mutable_my_sea().at(1, 0) = 1;
-    game.mutable_counters().player_volley = 3;
+    start_up(match, StartUpOptions{switches, dir.path(), (dir / "stats").string()});
+    match.mutable_my_sea().at(0, 0) = 1;
+    match.mutable_my_sea().at(1, 0) = 1;
+    match.mutable_counters().player_volley = 3;
   };
   lay_out("-D3");
   scene.highlight_volley = 1;
   const auto paint_first_row = [&] {
     canvas.clear();
-    paint_grid_cell(game, scene, layout, canvas, 0, 0, 1);  // a shot on a computer ship
-    paint_grid_cell(game, scene, layout, canvas, 1, 0, 0);  // a computer ship not shot
-    paint_grid_cell(game, scene, layout, canvas, 2, 0, 3);  // the current volley in open water
+    paint_grid_cell(match, scene, layout, canvas, 0, 0, 1);  // a shot on a computer ship
+    paint_grid_cell(match, scene, layout, canvas, 1, 0, 0);  // a computer ship not shot
+    paint_grid_cell(match, scene, layout, canvas, 2, 0, 3);  // the current volley in open water
     return canvas.text();
   };
 
@@ -360,7 +360,7 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) SpringGreen\n");
-  game.mutable_his_shots().at(0, 0) = 1;
+  match.mutable_his_shots().at(0, 0) = 1;
   paint();
   EXPECT_EQ(lines_with("(500,50)-(600,150)"),
             "rect (500,50)-(600,150) Orange\n"
@@ -377,13 +377,13 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) LightCyan\n");
-  game.set_play_state(PlayState::PlayerVolleyShown);
+  match.set_play_state(PlayState::PlayerVolleyShown);
   EXPECT_EQ(paint_first_row(),
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) LightCyan\n");
   // The player's win shows the shots as they are, switch or not.
-  game.set_play_state(PlayState::PlayerWon);
+  match.set_play_state(PlayState::PlayerWon);
   EXPECT_EQ(paint_first_row(),
             "rect (500,50)-(600,150) Grey\n"
             "rect (600,50)-(700,150) White\n"
@@ -393,8 +393,8 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
 
 TEST_F(PaintingTest, BattleshipPanelTalliesHitsFromTheLeft) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.mutable_counters().player_volley = 5;
-  Ship& battleship = game.mutable_my_fleet()[kBattleship];
+  match.mutable_counters().player_volley = 5;
+  Ship& battleship = match.mutable_my_fleet()[kBattleship];
   battleship.add_hit(2);
   battleship.add_hit(5);
   battleship.add_hit(5);
@@ -409,7 +409,7 @@ TEST_F(PaintingTest, BattleshipPanelTalliesHitsFromTheLeft) {
             "rect (180,180)-(240,223) White\n");
 
   // Once another volley is current, every hit is an earlier one.
-  game.mutable_counters().player_volley = 6;
+  match.mutable_counters().player_volley = 6;
   paint();
   EXPECT_EQ(lines_with("rect (60,180)-(120,223)"), "rect (60,180)-(120,223) Grey\n");
   // Without a current volley as well.
@@ -421,14 +421,14 @@ TEST_F(PaintingTest, BattleshipPanelTalliesHitsFromTheLeft) {
 TEST_F(PaintingTest, PanelSelectionIsRedOnlyInPlaceModeAndYieldsToTheCurrentVolley) {
   show(PlayState::Placing, Colour::Yellow, ShownBoard::HisRealShips, ShownFleet::His, CurrentVolley::Player);
   scene.selected_ship = kBattleship;
-  game.mutable_counters().player_volley = 2;
+  match.mutable_counters().player_volley = 2;
   canvas.clear();
-  paint_panel_cell(game, scene, layout, canvas, kBattleship, 0, 2);  // a hit of the current volley still shows as such
-  paint_panel_cell(game, scene, layout, canvas, kBattleship, 1, 1);
-  paint_panel_cell(game, scene, layout, canvas, kBattleship, 2, 0);
-  paint_panel_cell(game, scene, layout, canvas, kSubmarine, 2, 0);
-  game.set_play_state(PlayState::PlayerAiming);
-  paint_panel_cell(game, scene, layout, canvas, kBattleship, 2, 0);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 0, 2);  // a hit of the current volley still shows as such
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 1, 1);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 2, 0);
+  paint_panel_cell(match, scene, layout, canvas, kSubmarine, 2, 0);
+  match.set_play_state(PlayState::PlayerAiming);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 2, 0);
   EXPECT_EQ(canvas.text(),
             "rect (0,180)-(60,223) LightCyan\n"
             "rect (60,180)-(120,223) Red\n"
@@ -439,7 +439,7 @@ TEST_F(PaintingTest, PanelSelectionIsRedOnlyInPlaceModeAndYieldsToTheCurrentVoll
 
 TEST_F(PaintingTest, GridLargerThanItsBoardsReportsEachOutsideReadAndGoesOn) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.mutable_settings().MaxCells = 5;  // the boards stay 4 x 4
+  match.mutable_settings().MaxCells = 5;  // the boards stay 4 x 4
   paint();
   const std::vector<std::string> errors = platform.texts("Error");
   ASSERT_EQ(errors.size(), 9u);
@@ -451,7 +451,7 @@ TEST_F(PaintingTest, GridLargerThanItsBoardsReportsEachOutsideReadAndGoesOn) {
 
 TEST_F(PaintingTest, FontIsEightPointsAtTheCanvasResolutionAndIsRestored) {
   RecordingCanvas printer{600};
-  paint_window(game, scene, layout, printer);
+  paint_window(match, scene, layout, printer);
   EXPECT_EQ(printer.lines().front(), "font 67");
   EXPECT_EQ(printer.lines().back(), "restore font");
   EXPECT_EQ(font_pixel_height(96), 11);

@@ -64,14 +64,14 @@ class FakePrinters : public Printers {
 class PrintingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    start_up(game, StartUpOptions{"-D3", {}, "stats"});
-    game.new_game(Match::Counted::Yes);
-    game.set_play_state(PlayState::PlayerAiming);
+    start_up(match, StartUpOptions{"-D3", {}, "stats"});
+    match.new_game(Match::Counted::Yes);
+    match.set_play_state(PlayState::PlayerAiming);
     scene.background_colour = Colour::Teal;
     scene.shown_board = ShownBoard::HisShots;
     scene.shown_fleet = ShownFleet::Mine;
     scene.current_volley = CurrentVolley::Player;
-    layout_window(layout, game, 1000, 700);
+    layout_window(layout, match, 1000, 700);
   }
 
   static bool has_line(const FakePage& page, const std::string& line) {
@@ -81,7 +81,7 @@ class PrintingTest : public ::testing::Test {
   }
 
   RecordingPlatform platform;
-  Match game{platform};
+  Match match{platform};
   Scene scene;
   Layout layout;
   std::vector<std::string> events;
@@ -89,7 +89,7 @@ class PrintingTest : public ::testing::Test {
 
 TEST_F(PrintingTest, PrintsSquareCellsScaledToThePage) {
   FakePage page(960, 1320, events);
-  EXPECT_EQ(print_boards(game, scene, layout, &page), 1);
+  EXPECT_EQ(print_boards(match, scene, layout, &page), 1);
   EXPECT_EQ(events, (std::vector<std::string>{"start Vornmark: printing", "end page", "end document"}));
 
   // min(960 / 20, 1320 / 16) = 48: the grid spans 720 pixels from x = 240, half a cell down.
@@ -103,19 +103,18 @@ TEST_F(PrintingTest, PrintsSquareCellsScaledToThePage) {
   EXPECT_TRUE(has_line(page, "rect (50,632)-(150,695) Grey"));
   EXPECT_TRUE(has_line(page, "text \"Shots left: 10      \" (0,24)-(240,168) wordbreak on Teal"));
   EXPECT_EQ(page.recording.lines().back(), "restore font");
-
 }
 
 TEST_F(PrintingTest, CellsAreSquareOnWidePagesToo) {
   FakePage page(4000, 800, events);  // min(4000 / 20, 800 / 16) = min(200, 50)
-  EXPECT_EQ(print_boards(game, scene, layout, &page), 1);
+  EXPECT_EQ(print_boards(match, scene, layout, &page), 1);
   EXPECT_TRUE(has_line(page, "rect (250,25)-(300,75) White"));
 }
 
 TEST_F(PrintingTest, RefusedDocumentPrintsNothing) {
   FakePage page(960, 1320, events);
   page.refuse_document = true;
-  EXPECT_EQ(print_boards(game, scene, layout, &page), 0);
+  EXPECT_EQ(print_boards(match, scene, layout, &page), 0);
   EXPECT_EQ(events, (std::vector<std::string>{"start Vornmark: printing"}));
   EXPECT_TRUE(page.recording.lines().empty());
 }
@@ -123,21 +122,21 @@ TEST_F(PrintingTest, RefusedDocumentPrintsNothing) {
 TEST_F(PrintingTest, RefusedPageSendsNoEndOfDocument) {
   FakePage page(960, 1320, events);
   page.refuse_page = true;
-  EXPECT_EQ(print_boards(game, scene, layout, &page), 0);
+  EXPECT_EQ(print_boards(match, scene, layout, &page), 0);
   EXPECT_EQ(events, (std::vector<std::string>{"start Vornmark: printing", "end page"}));
   EXPECT_FALSE(page.recording.lines().empty());
 }
 
 TEST_F(PrintingTest, DefaultPrinterIsOpenedAndReleasedOrAbsent) {
   FakePrinters printers(events);
-  EXPECT_EQ(print_boards(game, scene, layout, printers), 1);
+  EXPECT_EQ(print_boards(match, scene, layout, printers), 1);
   EXPECT_EQ(events, (std::vector<std::string>{"start Vornmark: printing", "end page", "end document", "released"}));
 
   events.clear();
   printers.has_printer = false;
-  EXPECT_EQ(print_boards(game, scene, layout, printers), 0);
+  EXPECT_EQ(print_boards(match, scene, layout, printers), 0);
   EXPECT_TRUE(events.empty());
-  EXPECT_EQ(print_boards(game, scene, layout, static_cast<PrinterPage*>(nullptr)), 0);
+  EXPECT_EQ(print_boards(match, scene, layout, static_cast<PrinterPage*>(nullptr)), 0);
   EXPECT_TRUE(platform.boxes.empty());
 }
 

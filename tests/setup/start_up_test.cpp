@@ -47,40 +47,40 @@ class StartUpTest : public ::testing::Test {
     options.command_line = command_line;
     options.settings_dir = dir.path();
     options.trace_path = (dir / "stats").string();
-    start_up(game, options);
+    start_up(match, options);
   }
 
   TempDir dir;
   RecordingPlatform platform;
-  Match game{platform};
+  Match match{platform};
 };
 
 TEST_F(StartUpTest, DescribesBothFleetsAndSizesEveryBoard) {
   write_text(dir / "VORNMARK.INI", "[Options]\nMaxCells=20\n");
   start("");
-  EXPECT_EQ(game.grid(), 20);
+  EXPECT_EQ(match.grid(), 20);
   const char* names[] = {"Corvette", "Destroyer", "Battleship", "Submarine"};
   const int counts[] = {2, 3, 4, 3};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(std::string(game.my_fleet()[i].display_name()), std::string("My ") + names[i]);
-    EXPECT_EQ(std::string(game.his_fleet()[i].display_name()), std::string("His ") + names[i]);
-    EXPECT_EQ(game.my_fleet()[i].id(), i + 1);
-    EXPECT_EQ(game.his_fleet()[i].cell_count(), counts[i]);
-    EXPECT_FALSE(game.his_fleet()[i].is_placed());
+    EXPECT_EQ(std::string(match.my_fleet()[i].display_name()), std::string("My ") + names[i]);
+    EXPECT_EQ(std::string(match.his_fleet()[i].display_name()), std::string("His ") + names[i]);
+    EXPECT_EQ(match.my_fleet()[i].id(), i + 1);
+    EXPECT_EQ(match.his_fleet()[i].cell_count(), counts[i]);
+    EXPECT_FALSE(match.his_fleet()[i].is_placed());
   }
-  EXPECT_EQ(game.his_fleet()[kSubmarine].shape()[2], (CellPos{2, 2}));
-  for (const Board* board : {&game.his_real_ships(), &game.his_shots(), &game.my_shots(), &game.my_sea()}) {
+  EXPECT_EQ(match.his_fleet()[kSubmarine].shape()[2], (CellPos{2, 2}));
+  for (const Board* board : {&match.his_real_ships(), &match.his_shots(), &match.my_shots(), &match.my_sea()}) {
     EXPECT_EQ(board->width(), 20);
     EXPECT_EQ(board->capacity(), 900u);
   }
-  EXPECT_EQ(game.play_state(), PlayState::Idle);
-  EXPECT_FALSE(game.report().log().is_open());
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
+  EXPECT_FALSE(match.report().log().is_open());
   EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(StartUpTest, D3KeepsTheGeneratorAtStateOneAndOtherwiseItIsSeeded) {
   start("-D3");
-  EXPECT_EQ(game.random().state(), 1u);
+  EXPECT_EQ(match.random().state(), 1u);
   Match other(platform);
   StartUpOptions options;
   start_up(other, options);
@@ -89,7 +89,7 @@ TEST_F(StartUpTest, D3KeepsTheGeneratorAtStateOneAndOtherwiseItIsSeeded) {
 
 TEST_F(StartUpTest, D1OpensTheTraceLog) {
   start("-D1 -D3");
-  EXPECT_TRUE(game.report().log().is_open());
+  EXPECT_TRUE(match.report().log().is_open());
   EXPECT_TRUE(std::filesystem::exists(dir / "stats"));
 }
 
@@ -98,7 +98,7 @@ TEST_F(StartUpTest, TraceLogThatCannotBeCreatedWarnsAndEndsWithZero) {
   options.command_line = "-D1";
   options.trace_path = (dir / "missing-dir" / "stats").string();
   try {
-    start_up(game, options);
+    start_up(match, options);
     FAIL() << "start-up went on";
   } catch (const ProcessExit& exit) {
     EXPECT_EQ(exit.code, 0);
@@ -109,26 +109,26 @@ TEST_F(StartUpTest, TraceLogThatCannotBeCreatedWarnsAndEndsWithZero) {
 
 TEST_F(StartUpTest, NewGameResetsTheGameAndHidesTheComputersFleet) {
   start("-D3");
-  game.mutable_his_real_ships().at(0, 0) = 2;
-  game.mutable_his_fleet()[0].add_hit(4);
-  game.mutable_his_fleet()[0].move_to(1, 1);
-  game.mutable_my_shots().at(3, 3) = 5;
-  game.mutable_counters().player_volley = 9;
-  game.new_game(Match::Counted::Yes);
-  EXPECT_EQ(game.game_counter(), 1);
-  EXPECT_EQ(game.counters().player_volley, 1);
-  EXPECT_EQ(game.counters().computer_volley, 1);
-  EXPECT_EQ(game.counters().next_shot, 1);
-  EXPECT_EQ(game.counters().player_shots_per_volley, 10);
-  EXPECT_EQ(game.counters().computer_shots_per_volley, 10);
-  EXPECT_EQ(game.my_shots().at(3, 3), 0);
-  EXPECT_EQ(game.his_real_ships().at(0, 0), 2);
+  match.mutable_his_real_ships().at(0, 0) = 2;
+  match.mutable_his_fleet()[0].add_hit(4);
+  match.mutable_his_fleet()[0].move_to(1, 1);
+  match.mutable_my_shots().at(3, 3) = 5;
+  match.mutable_counters().player_volley = 9;
+  match.new_game(Match::Counted::Yes);
+  EXPECT_EQ(match.game_counter(), 1);
+  EXPECT_EQ(match.counters().player_volley, 1);
+  EXPECT_EQ(match.counters().computer_volley, 1);
+  EXPECT_EQ(match.counters().next_shot, 1);
+  EXPECT_EQ(match.counters().player_shots_per_volley, 10);
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 10);
+  EXPECT_EQ(match.my_shots().at(3, 3), 0);
+  EXPECT_EQ(match.his_real_ships().at(0, 0), 2);
   for (int i = 0; i < 4; ++i) {
-    EXPECT_FALSE(game.his_fleet()[i].is_placed());
-    EXPECT_EQ(game.his_fleet()[i].hit_count(), 0);
-    EXPECT_EQ(game.my_fleet()[i].hit_count(), 0);
+    EXPECT_FALSE(match.his_fleet()[i].is_placed());
+    EXPECT_EQ(match.his_fleet()[i].hit_count(), 0);
+    EXPECT_EQ(match.my_fleet()[i].hit_count(), 0);
   }
-  expect_fleet_on_board(game.my_fleet(), game.my_sea());
+  expect_fleet_on_board(match.my_fleet(), match.my_sea());
 }
 
 TEST_F(StartUpTest, GameNumberSwitchesTurnD0OnAtTheirGame) {
@@ -156,9 +156,10 @@ TEST_F(StartUpTest, GameNumberSwitchesTurnD0OnAtTheirGame) {
 
 TEST_F(StartUpTest, AFixedStateGivesAFixedFleet) {
   start("-D3");
-  game.new_game(Match::Counted::Yes);
+  match.new_game(Match::Counted::Yes);
   std::vector<CellPos> first;
-  for (const Ship& ship : game.my_fleet()) first.insert(first.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
+  for (const Ship& ship : match.my_fleet())
+    first.insert(first.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
 
   Match again(platform);
   StartUpOptions options;
@@ -178,8 +179,8 @@ TEST_F(StartUpTest, PlacementDrawsAnchorThenTurnForEachShip) {
   const int x = replay.draw() % 15;
   const int y = replay.draw() % 15;
   const bool turned = replay.draw() % 2 == 1;
-  game.new_game(Match::Counted::Yes);
-  const Ship& corvette = game.my_fleet()[kCorvette];
+  match.new_game(Match::Counted::Yes);
+  const Ship& corvette = match.my_fleet()[kCorvette];
   // On an empty board the Corvette fits at its first anchor in its first or a later turn;
   // the anchor is always its first cell.
   EXPECT_EQ(corvette.cells()[0], (CellPos{x, y}));
@@ -194,13 +195,13 @@ TEST_F(StartUpTest, PlacementDrawsAnchorThenTurnForEachShip) {
 TEST_F(StartUpTest, PlacementAlwaysEndsWithoutOverlapOnEveryGridSize) {
   start("-D3");
   for (int grid = kMinGrid; grid <= kMaxGrid; ++grid) {
-    game.mutable_settings().MaxCells = grid;
-    game.mutable_my_sea().set_size(grid, grid);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_my_sea().set_size(grid, grid);
     for (int seed = 0; seed < (grid <= 6 ? 400 : 40); ++seed) {
-      game.random().seed(static_cast<std::uint32_t>(seed * 7919 + grid));
-      game.mutable_my_sea().clear();
-      random_place_fleet(game.random(), game.grid(), game.mutable_my_fleet(), game.mutable_my_sea());
-      expect_fleet_on_board(game.my_fleet(), game.my_sea());
+      match.random().seed(static_cast<std::uint32_t>(seed * 7919 + grid));
+      match.mutable_my_sea().clear();
+      random_place_fleet(match.random(), match.grid(), match.mutable_my_fleet(), match.mutable_my_sea());
+      expect_fleet_on_board(match.my_fleet(), match.my_sea());
       if (::testing::Test::HasFailure()) return;
     }
   }

@@ -49,7 +49,7 @@ class TestPlatform : public QtPlatform {
 
 // A match brought to life by start_up with this command line and settings folder.
 std::unique_ptr<Match> started_match(Platform& platform, const std::string& command_line = "-D3",
-                                   const std::filesystem::path& settings_dir = {});
+                                     const std::filesystem::path& settings_dir = {});
 
 // Runs `act` on the next modal window that opens (polling while `trigger` runs its modal loop),
 // then returns what `trigger` did. Fails the test through `found` staying false.

@@ -10,9 +10,7 @@
 
 namespace vornmark::cli {
 
-void EventPrinter::line(std::string_view word, std::string_view text) {
-  raw(std::string(word) + " " + escape(text));
-}
+void EventPrinter::line(std::string_view word, std::string_view text) { raw(std::string(word) + " " + escape(text)); }
 
 void EventPrinter::raw(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), out_);
@@ -54,8 +52,8 @@ bool split_setting(std::string_view word, std::string_view& key, std::string_vie
 
 const Board* board_named(const PlayFlow& flow, std::string_view name) {
   const Match& match = flow.match();
-  for (const Board* board : {&match.my_sea(), &match.my_shots(), &flow.opponent().his_sea(), &match.his_shots(),
-                             &match.his_real_ships()})
+  for (const Board* board :
+       {&match.my_sea(), &match.my_shots(), &flow.opponent().his_sea(), &match.his_shots(), &match.his_real_ships()})
     if (name == board->display_name()) return board;
   return nullptr;
 }
@@ -245,11 +243,12 @@ bool ScriptDriver::fleet(std::string_view side) {
 void ScriptDriver::state() {
   const VolleyCounters& c = match_.counters();
   const GameSettings& s = match_.settings();
-  printer_.raw(format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
-                           "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
-                           static_cast<int>(match_.play_state()), c.player_volley, c.computer_volley, c.next_shot,
-                           c.player_shots_per_volley, c.computer_shots_per_volley, s.PlayLevel, s.AutomaticMode,
-                           s.DefenseMode, match_.simulation_mode(), flow_.scene().selected_ship));
+  printer_.raw(
+      format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
+                  "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
+                  static_cast<int>(match_.play_state()), c.player_volley, c.computer_volley, c.next_shot,
+                  c.player_shots_per_volley, c.computer_shots_per_volley, s.PlayLevel, s.AutomaticMode, s.DefenseMode,
+                  match_.simulation_mode(), flow_.scene().selected_ship));
 }
 
 void ScriptDriver::exit_game() { save_settings(match_.settings(), match_.settings_dir()); }
