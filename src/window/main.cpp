@@ -1,5 +1,5 @@
-// The desktop program: reads the switches and the settings, opens the one main window at the
-// size of the available screen and runs until it is closed.
+// The desktop program: reads the switches and the settings, opens the one main window
+// maximised and runs until it is closed.
 
 #include <QApplication>
 #include <QScreen>
@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   MainWindow window(*game, platform, screen.size());
   window.move(screen.topLeft());
-  window.show();
+  // Maximised, the window manager or compositor fits the whole frame, title bar included, into
+  // the area the panels leave; without one the window keeps the available area.
+  window.showMaximized();
   return application.exec();
 }
