@@ -60,8 +60,10 @@ MainWindow::~MainWindow() {
   game_.report.set_main_window_ready(false);
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
-  save_settings(game_.settings, game_.settings_dir);
+  write_settings();
 }
+
+void MainWindow::write_settings() { save_settings(game_.settings, game_.settings_dir); }
 
 QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
   QAction* action = menu->addAction(QString::fromUtf8(text));
