@@ -1,8 +1,9 @@
-// The desktop program: reads the switches and the settings, opens the one main window at the
-// size of the available screen and runs until it is closed.
+// The desktop program: reads the switches and the settings, opens the one main window
+// maximised and runs until it is closed.
 
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "window/program_icon.h"
 #include "window/program_texts.h"
 #include "window/qt_platform.h"
+#include "window/termination_signal.h"
 
 namespace {
 
@@ -51,6 +53,21 @@ int main(int argc, char** argv) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   MainWindow window(*match, platform, screen.size());
   window.move(screen.topLeft());
-  window.show();
+  // Maximised, the window manager or compositor fits the whole frame, title bar included, into
+  // the area the panels leave; without one the window keeps the available area.
+  window.showMaximized();
+
+  // A session about to end may not let the program end by itself, so the settings are written
+  // when it asks. SIGTERM closes every window, ending the program as File/Exit does; the settings
+  // are written first, as a warning box closed so answers Cancel, which ends at once.
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(
+      &application, &QGuiApplication::commitDataRequest, &window,
+      [&window](QSessionManager&) { window.write_settings(); }, Qt::DirectConnection);
+#endif
+  const TerminationSignal termination([&window] {
+    window.write_settings();
+    QApplication::closeAllWindows();
+  });
   return application.exec();
 }

@@ -59,8 +59,10 @@ MainWindow::~MainWindow() {
   match_.report().set_main_window_ready(false);
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
-  save_settings(match_.settings(), match_.settings_dir());
+  write_settings();
 }
+
+void MainWindow::write_settings() { save_settings(match_.settings(), match_.settings_dir()); }
 
 QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
   QAction* action = menu->addAction(QString::fromUtf8(text));

@@ -1,6 +1,6 @@
 #pragma once
 // The one main window: the menu and its commands, the game's surface, the view the play flow
-// talks to, and the saving of the settings when the window goes.
+// talks to, and the saving of the settings.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,8 +25,12 @@ class MainWindow : public QMainWindow {
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.
   MainWindow(Match& match, QtPlatform& platform, QSize size);
-  // Saves the settings: the one place they are written.
+  // Saves the settings.
   ~MainWindow() override;
+
+  // Writes the settings file now (atomically); done when the window goes, at a session's
+  // commit-data request and on SIGTERM.
+  void write_settings();
 
   // Runs a menu command by its id; ids that name no command do nothing.
   void handle_command(int id);

@@ -1,13 +1,17 @@
 // The main window: its menu, the commands reaching the play flow, presses at the pixels the
 // layout computes, the cursor over the grid, what a grab of the window shows, and the saving
-// of the settings when the window goes.
+// of the settings when the window goes, also when the program is sent SIGTERM.
 
 #include "window/main_window.h"
 
+#include <signal.h>
+
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -70,6 +74,15 @@ std::vector<QPoint> cells_holding(const Board& board, int grid, bool (*wanted)(i
   return cells;
 }
 
+// Whether the process has a handler for SIGTERM, as /proc shows it.
+bool catches_sigterm(qint64 pid) {
+  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+  if (!status.open(QIODevice::ReadOnly)) return false;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+  return false;
+}
+
 bool is_ship(int value) { return value != 0; }
 bool is_water(int value) { return value == 0; }
 
@@ -95,6 +108,7 @@ class MainWindowTest : public QObject {
   void grabbed_window_shows_the_state_colours();
   void settings_are_written_when_the_window_goes();
   void warning_cancel_ends_without_saving();
+  void program_saves_on_sigterm_not_on_sigkill();
 };
 
 void MainWindowTest::menu_holds_the_commands_in_order() {
@@ -415,6 +429,35 @@ void MainWindowTest::warning_cancel_ends_without_saving() {
   QVERIFY(ended);
   QCOMPARE(running.platform.boxes.back().owner_widget.data(), running.window.get());
   QVERIFY(!std::filesystem::exists(config.path() / kSettingsFileName));
+}
+
+void MainWindowTest::program_saves_on_sigterm_not_on_sigkill() {
+  const QString program = qEnvironmentVariable("VORNMARK_PROGRAM");
+  QVERIFY2(QFile::exists(program), "VORNMARK_PROGRAM names the built program");
+  // MaxCells=3 is read as 4, so a save rewrites the file, with all eight keys.
+  const std::string before = "[Options]\nMaxCells=3\n";
+  const std::string saved = settings_into_text(before, settings_from_text(before));
+  QVERIFY(saved.find("MaxCells=4\n") != std::string::npos);
+  for (const auto& [sent, saves] : {std::pair{SIGTERM, true}, std::pair{SIGKILL, false}}) {
+    TempDir home;
+    const std::filesystem::path file = home.path() / "config" / "vornmark" / kSettingsFileName;
+    std::filesystem::create_directories(file.parent_path());
+    write_text(file, before);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home.path() / "config").string()));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(20000));
+    // Both signals come once SIGTERM is caught, when the window is up.
+    QTRY_VERIFY_WITH_TIMEOUT(catches_sigterm(process.processId()), 60000);
+    QCOMPARE(::kill(static_cast<pid_t>(process.processId()), sent), 0);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), saves ? QProcess::NormalExit : QProcess::CrashExit);
+    if (saves) QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(read_text(file), saves ? saved : before);
+  }
 }
 
 QTEST_MAIN(MainWindowTest)
