@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
           "usage: vornmark-cli [--cancel-warnings] [-D0..-D9] [-G<n>] [-L<n>] < script\n"
           "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
           "press grid C R, press panel K J, press status, release, options KEY=VALUE..., pacing\n"
-          "player=0|1 vornmark=0|1, state, legend, status, title, board NAME, fleet my|his.\n");
+          "player=0|1 vornmark=0|1, display hint=0|1 view=0|1, hint, view, state, legend, status, title,\n"
+          "board NAME, fleet my|his.\n");
       return 0;
     }
     if (!command_line.empty()) command_line += ' ';
