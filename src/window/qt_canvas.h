@@ -6,9 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 
 #include "presentation/canvas.h"
 
@@ -35,13 +37,19 @@ class QtCanvas : public Canvas {
   void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
 
  private:
+  enum class Pen { Unknown, Frame, Text };
+  void use_pen(Pen pen);
+  // The metrics of the font in use on the painter's device, made once per font.
+  const QFontMetrics& metrics();
   void fill_and_frame(const Rect& rect, const QColor& colour);
-  QStringList text_lines(const QString& text, int width, unsigned flags) const;
+  QStringList text_lines(const QString& text, int width, unsigned flags);
 
   QPainter& painter_;
   int vertical_dpi_;
   QFont kept_font_;
   QColor text_background_{Qt::white};
+  std::optional<QFontMetrics> metrics_;
+  Pen pen_ = Pen::Unknown;
 };
 
 }  // namespace vornmark
