@@ -10,6 +10,7 @@
 
 namespace vornmark {
 
+class GameRecorder;
 class View;
 
 class PlayFlow {
@@ -31,6 +32,11 @@ class PlayFlow {
   // The Options dialog's changes of mode start a game without touching the state or the scene.
   void new_game_from_options();
 
+  // Where the player's games are recorded; none by default.
+  void set_recorder(GameRecorder* recorder) { recorder_ = recorder; }
+  // Whether the hint is on: games played with it are recorded apart. There is no hint yet.
+  bool hint_on() const { return false; }
+
   Match& match() { return match_; }
   const Match& match() const { return match_; }
   View& view() { return view_; }
@@ -40,6 +46,8 @@ class PlayFlow {
  private:
   // A new game of the match, and of the opponent's picture of it.
   void begin_game(Match::Counted counted, Match::PlayerFleet fleet = Match::PlayerFleet::Unplaced);
+  // Tells the recorder that a volley was fired; the first one makes the game count.
+  void record_volley(bool by_player);
 
   // Turn steps.
   void start_player_turn();
@@ -69,6 +77,7 @@ class PlayFlow {
   View& view_;
   Opponent opponent_;
   Scene scene_;
+  GameRecorder* recorder_ = nullptr;
 };
 
 }  // namespace vornmark
