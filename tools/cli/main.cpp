@@ -9,6 +9,7 @@
 #include "script_driver.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
+#include "setup/statistics_file.h"
 
 int main(int argc, char** argv) {
   using namespace vornmark;
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
           "usage: vornmark-cli [--cancel-warnings] [-D0..-D9] [-G<n>] [-L<n>] < script\n"
           "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
           "press grid C R, press panel K J, press status, release, options KEY=VALUE..., pacing\n"
-          "player=0|1 vornmark=0|1, state, legend, status, title, board NAME, fleet my|his.\n");
+          "player=0|1 vornmark=0|1, state, legend, status, title, board NAME, fleet my|his,\n"
+          "statistics.\n");
       return 0;
     }
     if (!command_line.empty()) command_line += ' ';
@@ -42,9 +44,11 @@ int main(int argc, char** argv) {
 
   cli::CliView view(printer);
   PlayFlow flow(match, view);
+  GameRecorder recorder(platform, default_statistics_dir());
+  flow.set_recorder(&recorder);
   Layout layout;
   layout_window(layout, match, 1000, 700);
-  cli::ScriptDriver driver(flow, view, layout, printer);
+  cli::ScriptDriver driver(flow, view, layout, printer, &recorder);
 
   std::string line;
   while (std::getline(std::cin, line)) {
