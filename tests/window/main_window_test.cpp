@@ -117,7 +117,7 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   const QList<QAction*> bar = running.window->menuBar()->actions();
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
-  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing"}));
+  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing", "&Statistics..."}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,
