@@ -53,5 +53,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
        "libc6 (>= 2.34)" "libgcc-s1 (>= 3.0)" "libstdc++6 (>= 12)"
        "libqt6core6 (>= 6.4)" "libqt6gui6 (>= 6.4)" "libqt6widgets6 (>= 6.4)" "libqt6printsupport6 (>= 6.4)"
+       "libqt6charts6 (>= 6.4)"
        "qt6-qpa-plugins")
 include(CPack)

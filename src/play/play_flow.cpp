@@ -1,6 +1,7 @@
 #include "play/play_flow.h"
 
 #include "play/fleet_status.h"
+#include "play/game_recorder.h"
 #include "play/view.h"
 #include "report/reporter.h"
 
@@ -52,6 +53,11 @@ void PlayFlow::begin_game(Match::Counted counted, Match::PlayerFleet fleet) {
   match_.new_game(counted, fleet);
   opponent_.new_game();
   update_counts();
+  if (recorder_ != nullptr) recorder_->game_begun();
+}
+
+void PlayFlow::record_volley(bool by_player) {
+  if (recorder_ != nullptr) recorder_->volley_fired(match_, by_player, hint_on());
 }
 
 void PlayFlow::on_left_press(const ClickTarget& target) {
@@ -146,6 +152,7 @@ void PlayFlow::start_computer_turn() {
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
   match_.mutable_counters().computer_volley += 1;
   const VolleyPhase phase = opponent_.plan_volley(match_);
+  record_volley(false);
   std::string title = std::string("Vornmark ") + phase_letter(phase);
   if (match_.settings().VornmarkView != 0)
     title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
@@ -162,6 +169,7 @@ void PlayFlow::start_computer_turn() {
 
 void PlayFlow::resolve_player_volley() {
   match_.set_play_state(PlayState::PlayerVolleyShown);
+  record_volley(true);
   for (int ship = 0; ship < kFleetSize; ++ship) view_.invalidate_panel(ship);
   view_.invalidate_status();
   view_.invalidate_legend();
@@ -180,7 +188,10 @@ void PlayFlow::resolve_player_volley() {
   }
   update_counts();
 
-  if (fleet_cells_left(match_.my_fleet()) == 0) match_.set_play_state(PlayState::PlayerWon);
+  if (fleet_cells_left(match_.my_fleet()) == 0) {
+    match_.set_play_state(PlayState::PlayerWon);
+    if (recorder_ != nullptr) recorder_->game_won();
+  }
   if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;
   if (match_.settings().DefenseMode != 0)
     start_player_turn();
@@ -191,6 +202,7 @@ void PlayFlow::resolve_player_volley() {
 void PlayFlow::check_computer_won() {
   if (fleet_cells_left(match_.his_fleet()) != 0) return;
   match_.set_play_state(PlayState::ComputerWon);
+  if (recorder_ != nullptr) recorder_->game_lost();
   view_.invalidate_status();
   view_.invalidate_legend();
 }
@@ -218,6 +230,7 @@ void PlayFlow::start_new_game() {
     show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
     show_computer_side();
     opponent_.plan_volley(match_);  // the opening volley, numbered 1
+    record_volley(false);
     if (match_.settings().AutomaticMode != 0) match_.take_real_hits();
   } else {
     show(PlayState::PlayerAiming, Colour::Teal);

@@ -11,6 +11,7 @@
 
 namespace vornmark {
 
+class GameRecorder;
 class View;
 
 class PlayFlow {
@@ -39,6 +40,10 @@ class PlayFlow {
   void show_vornmark_view(bool on);
   // The hint as the match stands now (kept up to date while it is shown).
   const FleetHint& hint() const { return hint_; }
+  // Where the player's games are recorded; none by default.
+  void set_recorder(GameRecorder* recorder) { recorder_ = recorder; }
+  // Whether the hint is on: games played with it are recorded apart.
+  bool hint_on() const { return match_.settings().Hint != 0; }
 
   Match& match() { return match_; }
   const Match& match() const { return match_; }
@@ -51,6 +56,8 @@ class PlayFlow {
   void update_counts();
   // A new game of the match, and of the opponent's picture of it.
   void begin_game(Match::Counted counted, Match::PlayerFleet fleet = Match::PlayerFleet::Unplaced);
+  // Tells the recorder that a volley was fired; the first one makes the game count.
+  void record_volley(bool by_player);
 
   // Turn steps.
   void start_player_turn();
@@ -81,6 +88,7 @@ class PlayFlow {
   Opponent opponent_;
   FleetHint hint_;
   Scene scene_;
+  GameRecorder* recorder_ = nullptr;
 };
 
 }  // namespace vornmark

@@ -1,12 +1,7 @@
 #include "setup/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
@@ -85,44 +80,6 @@ long long leading_integer(std::string_view value) {
     if (number < 100000000000LL) number = number * 10 + (value[i] - '0');
   }
   return negative ? -number : number;
-}
-
-// Writes all of the text, going on after short writes; false on an error or on a write that
-// makes no progress.
-bool write_all(SettingsFileOps& ops, int fd, const std::string& text) {
-  const char* data = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    const ssize_t n = ops.write(fd, data, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// The file to replace: a settings file that is a symbolic link (kept among a player's
-// dotfiles, say) is written where the link points, and the link stays.
-std::filesystem::path file_to_replace(const std::filesystem::path& target) {
-  std::error_code error;
-  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) return target;
-  std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
-  return error ? target : resolved;
-}
-
-// The new file gets the permissions of the one it replaces, or those of a newly created file.
-void give_mode(int fd, const std::filesystem::path& replaced, bool existed) {
-  struct stat info;
-  mode_t mode;
-  if (existed && ::stat(replaced.c_str(), &info) == 0) {
-    mode = info.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
 }
 
 }  // namespace
@@ -216,44 +173,6 @@ std::string settings_into_text(std::string_view existing, const GameSettings& se
   return text;
 }
 
-SettingsFileOps::ReadResult SettingsFileOps::read(const std::filesystem::path& path, std::string& text) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-  text.clear();
-  char buffer[4096];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return ReadResult::Failed;
-    }
-    if (n == 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return ReadResult::Read;
-}
-
-int SettingsFileOps::make_temporary(std::string& path_template) { return ::mkstemp(path_template.data()); }
-ssize_t SettingsFileOps::write(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
-int SettingsFileOps::sync(int fd) { return ::fsync(fd); }
-int SettingsFileOps::close(int fd) { return ::close(fd); }
-int SettingsFileOps::rename(const char* from, const char* to) { return ::rename(from, to); }
-int SettingsFileOps::unlink(const char* path) { return ::unlink(path); }
-
-void SettingsFileOps::sync_directory(const std::filesystem::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-SettingsFileOps& posix_settings_file_ops() {
-  static SettingsFileOps ops;  // stateless
-  return ops;
-}
-
 GameSettings load_settings(const std::filesystem::path& dir) {
   std::string text;
   if (dir.empty()) return GameSettings{};
@@ -277,22 +196,7 @@ bool save_settings(const GameSettings& settings, const std::filesystem::path& di
   // else it holds.
   if (read == SettingsFileOps::ReadResult::Failed) return false;
   const std::string text = settings_into_text(existing, settings);
-
-  // Write a temporary file beside the target, flush it and rename it over the target, so the
-  // file on disk is always either the old one or the new one.
-  std::string temporary = target.string() + ".XXXXXX";
-  const int fd = ops.make_temporary(temporary);
-  if (fd < 0) return false;
-  give_mode(fd, target, read == SettingsFileOps::ReadResult::Read);
-  bool ok = write_all(ops, fd, text) && ops.sync(fd) == 0;
-  ok = (ops.close(fd) == 0) && ok;
-  if (ok) ok = ops.rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ops.unlink(temporary.c_str());
-    return false;
-  }
-  ops.sync_directory(target.parent_path());
-  return true;
+  return write_file_atomically(target, text, read == SettingsFileOps::ReadResult::Read, ops);
 }
 
 }  // namespace vornmark

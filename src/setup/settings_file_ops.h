@@ -1,7 +1,8 @@
 #pragma once
-// The file operations that saving the settings goes through. The real ones are plain POSIX
-// calls; tests put failing ones in their place to show that no failure at any step leaves a
-// damaged or empty settings file behind.
+// The file operations that saving the game's own files (the settings, the statistics) goes
+// through, and the atomic replacement built on them. The real ones are plain POSIX calls; tests
+// put failing ones in their place to show that no failure at any step leaves a damaged or empty
+// file behind.
 
 #include <sys/types.h>
 
@@ -32,6 +33,18 @@ class SettingsFileOps {
 
 // The real operations.
 SettingsFileOps& posix_settings_file_ops();
+
+// The file that saving dir/name replaces: the path itself, or where it points when it is a
+// symbolic link (kept among a player's dotfiles, say), so that the link stays.
+std::filesystem::path file_to_replace(const std::filesystem::path& path);
+
+// Writes the text into a temporary file beside the target, flushes and closes it, renames it
+// over the target and flushes the directory, so that the file on disk is always the old one or
+// the new one, whole. The new file takes the permissions of the one it replaces (when
+// `replaces_existing`) or those of a newly created file. False when any step before the rename
+// failed; the temporary is then removed.
+bool write_file_atomically(const std::filesystem::path& target, const std::string& text, bool replaces_existing,
+                           SettingsFileOps& ops);
 
 // save_settings through the given operations.
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir, SettingsFileOps& ops);

@@ -7,6 +7,7 @@
 #include "presentation/printing.h"
 #include "setup/match.h"
 #include "setup/settings_file.h"
+#include "setup/statistics_file.h"
 #include "window/game_surface.h"
 #include "window/geometry_dialog.h"
 #include "window/help_window.h"
@@ -17,6 +18,7 @@
 #include "window/qt_platform.h"
 #include "window/qt_printer.h"
 #include "window/sight_cursor.h"
+#include "window/statistics_dialog.h"
 
 namespace vornmark {
 
@@ -33,11 +35,13 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
       platform_(platform),
       surface_(new GameSurface(match, layout_, this)),
       view_(match, layout_, *surface_, *this),
+      recorder_(platform, default_statistics_dir()),
       flow_(match, view_),
       printers_(std::make_unique<QtPrinters>()) {
   setWindowTitle(QStringLiteral("Vornmark"));
   setCentralWidget(surface_);
   surface_->set_flow(&flow_);
+  flow_.set_recorder(&recorder_);
   set_surface_background(*surface_, kStockLightGrey);
 
   // The first layout uses the size of the window being created; the first resize lays the
@@ -60,6 +64,7 @@ MainWindow::~MainWindow() {
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
   write_settings();
+  recorder_.program_ends();
 }
 
 void MainWindow::write_settings() { save_settings(match_.settings(), match_.settings_dir()); }
@@ -92,6 +97,8 @@ void MainWindow::build_menu() {
   for (QAction* checkable : {hint, view}) checkable->setCheckable(true);
   hint->setChecked(match_.settings().Hint != 0);
   view->setChecked(match_.settings().VornmarkView != 0);
+  // Last in the menu, so that the items before it keep their places.
+  add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add_command(help, "&Help...", kCommandHelp);
@@ -136,6 +143,9 @@ void MainWindow::handle_command(int id) {
     case kCommandPacing:
       pacing();
       break;
+    case kCommandStatistics:
+      statistics();
+      break;
     case kCommandHelp:
       help();
       break;
@@ -174,6 +184,11 @@ void MainWindow::geometry() {
 
 void MainWindow::pacing() {
   PacingDialog dialog(match_, this);
+  dialog.exec();
+}
+
+void MainWindow::statistics() {
+  StatisticsDialog dialog(recorder_, this);
   dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "play/game_recorder.h"
 #include "play/play_flow.h"
 #include "presentation/layout.h"
 #include "window/help_window.h"
@@ -25,7 +26,7 @@ class MainWindow : public QMainWindow {
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.
   MainWindow(Match& match, QtPlatform& platform, QSize size);
-  // Saves the settings.
+  // Saves the settings, and the statistics with a game in play abandoned.
   ~MainWindow() override;
 
   // Writes the settings file now (atomically); done when the window goes, at a session's
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow {
   GameSurface* surface() const { return surface_; }
   Layout& layout() { return layout_; }
   PlayFlow& flow() { return flow_; }
+  GameRecorder& recorder() { return recorder_; }
   HelpWindow* help_window() const { return help_.data(); }
   // Where File/Print prints; the system's default printer unless replaced.
   void set_printers(std::unique_ptr<Printers> printers);
@@ -50,6 +52,7 @@ class MainWindow : public QMainWindow {
   void options();
   void geometry();
   void pacing();
+  void statistics();
   void help();
   void about();
   void print();
@@ -59,6 +62,7 @@ class MainWindow : public QMainWindow {
   Layout layout_;
   GameSurface* surface_;
   WindowView view_;
+  GameRecorder recorder_;  // in $XDG_DATA_HOME/vornmark as the window is made
   PlayFlow flow_;
   std::unique_ptr<Printers> printers_;
   QPointer<HelpWindow> help_;

@@ -46,7 +46,9 @@ def fresh_settings_dir(root, name, settings):
 
 
 def run_cli(cli, arguments, script_bytes, config):
-    environment = dict(os.environ, XDG_CONFIG_HOME=config)
+    # The statistics of the games played go to a folder of the run's own, never the user's; the
+    # reference keeps none.
+    environment = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(config, "data"))
     try:
         done = subprocess.run([cli] + arguments, input=script_bytes, capture_output=True, env=environment,
                               timeout=TIMEOUT_SECONDS, cwd=config)

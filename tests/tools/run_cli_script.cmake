@@ -1,8 +1,14 @@
-# Runs the scripted driver on one script, in a fresh settings directory, and compares what it
-# prints with the expected lines. Arguments: CLI, SCRIPT, EXPECTED, WORK_DIR, optional ARGS.
+# Runs the scripted driver on one script, in fresh settings and data directories, and compares
+# what it prints with the expected lines. Arguments: CLI, SCRIPT, EXPECTED, WORK_DIR, optional
+# ARGS; optional EXPECTED_SETTINGS and EXPECTED_STATISTICS, the files it must leave behind, and
+# STATISTICS_BEFORE, a statistics file laid in the data directory first.
 file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR}/config)
+file(MAKE_DIRECTORY ${WORK_DIR}/config ${WORK_DIR}/data/vornmark)
 set(ENV{XDG_CONFIG_HOME} ${WORK_DIR}/config)
+set(ENV{XDG_DATA_HOME} ${WORK_DIR}/data)
+if(EXISTS "${STATISTICS_BEFORE}")
+  configure_file(${STATISTICS_BEFORE} ${WORK_DIR}/data/vornmark/statistics COPYONLY)
+endif()
 separate_arguments(cli_args UNIX_COMMAND "${ARGS}")
 execute_process(COMMAND ${CLI} ${cli_args}
                 INPUT_FILE ${SCRIPT}
@@ -27,4 +33,13 @@ if(EXISTS ${EXPECTED_SETTINGS})
   if(NOT settings STREQUAL expected_settings)
     message(FATAL_ERROR "the settings written differ from ${EXPECTED_SETTINGS}:\n${settings}")
   endif()
+endif()
+if(EXISTS "${EXPECTED_STATISTICS}")
+  file(READ ${WORK_DIR}/data/vornmark/statistics statistics)
+  file(READ ${EXPECTED_STATISTICS} expected_statistics)
+  if(NOT statistics STREQUAL expected_statistics)
+    message(FATAL_ERROR "the statistics written differ from ${EXPECTED_STATISTICS}:\n${statistics}")
+  endif()
+elseif(NOT EXISTS "${STATISTICS_BEFORE}" AND EXISTS ${WORK_DIR}/data/vornmark/statistics)
+  message(FATAL_ERROR "statistics were written although the script records no game")
 endif()

@@ -65,7 +65,7 @@ if(NOT count EQUAL 1)
 endif()
 run(dpkg-deb -f ${packages} Package Section Version Depends)
 foreach(field "Package: vornmark" "Section: games" "Version: ${VERSION}" "qt6-qpa-plugins" "libqt6widgets6"
-              "libqt6printsupport6")
+              "libqt6printsupport6" "libqt6charts6")
   string(FIND "${run_output}" "${field}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package lacks ${field}:\n${run_output}")

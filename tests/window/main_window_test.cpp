@@ -117,9 +117,9 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   const QList<QAction*> bar = running.window->menuBar()->actions();
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
-  // The original items first, in their order; the counting made visible after them.
+  // The original items first, in their order; the additions after them.
   QCOMPARE(texts_of(bar[1]->menu()->actions()),
-           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View"}));
+           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View", "&Statistics..."}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,

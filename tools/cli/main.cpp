@@ -9,6 +9,7 @@
 #include "script_driver.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
+#include "setup/statistics_file.h"
 
 int main(int argc, char** argv) {
   using namespace vornmark;
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
           "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
           "press grid C R, press panel K J, press status, release, options KEY=VALUE..., pacing\n"
           "player=0|1 vornmark=0|1, display hint=0|1 view=0|1, hint, view, state, legend, status, title,\n"
-          "board NAME, fleet my|his.\n");
+          "board NAME, fleet my|his, statistics.\n");
       return 0;
     }
     if (!command_line.empty()) command_line += ' ';
@@ -43,9 +44,11 @@ int main(int argc, char** argv) {
 
   cli::CliView view(printer);
   PlayFlow flow(match, view);
+  GameRecorder recorder(platform, default_statistics_dir());
+  flow.set_recorder(&recorder);
   Layout layout;
   layout_window(layout, match, 1000, 700);
-  cli::ScriptDriver driver(flow, view, layout, printer);
+  cli::ScriptDriver driver(flow, view, layout, printer, &recorder);
 
   std::string line;
   while (std::getline(std::cin, line)) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli_statistics.h"
 #include "cli_text.h"
 #include "play/state_texts.h"
 #include "presentation/dialogs.h"
@@ -109,6 +110,8 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = board(name);
   } else if (command == "fleet" && w.size() == 2) {
     ok = fleet(w[1]);
+  } else if (command == "statistics" && w.size() == 1 && recorder_ != nullptr) {
+    printer_.line("statistics", statistics_line(recorder_->statistics(), match_.settings(), flow_.hint_on()));
   } else {
     ok = false;
   }
@@ -307,6 +310,9 @@ void ScriptDriver::state() {
                   match_.simulation_mode(), flow_.scene().selected_ship));
 }
 
-void ScriptDriver::exit_game() { save_settings(match_.settings(), match_.settings_dir()); }
+void ScriptDriver::exit_game() {
+  save_settings(match_.settings(), match_.settings_dir());
+  if (recorder_ != nullptr) recorder_->program_ends();
+}
 
 }  // namespace vornmark::cli

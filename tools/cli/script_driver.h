@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "play/game_recorder.h"
 #include "play/play_flow.h"
 #include "play/quiet_view.h"
 #include "presentation/layout.h"
@@ -55,12 +56,13 @@ class CliView : public QuietView {
 
 class ScriptDriver {
  public:
-  ScriptDriver(PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer)
-      : match_(flow.match()), flow_(flow), view_(view), layout_(layout), printer_(printer) {}
+  // The recorder, when there is one, also answers `statistics`.
+  ScriptDriver(PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer, GameRecorder* recorder = nullptr)
+      : match_(flow.match()), flow_(flow), view_(view), layout_(layout), printer_(printer), recorder_(recorder) {}
 
   // Acts on one line; false when the line was `exit`.
   bool run_line(std::string_view line);
-  // File/Exit: the settings are saved.
+  // File/Exit: the settings are saved, and the statistics with a game in play abandoned.
   void exit_game();
 
  private:
@@ -81,6 +83,7 @@ class ScriptDriver {
   CliView& view_;
   Layout& layout_;
   EventPrinter& printer_;
+  GameRecorder* recorder_;
 };
 
 }  // namespace vornmark::cli

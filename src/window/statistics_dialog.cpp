@@ -1,0 +1,192 @@
+#include "window/statistics_dialog.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <set>
+
+#include "play/game_recorder.h"
+
+namespace vornmark {
+
+namespace {
+
+const QStringList kColumns = {
+    QStringLiteral("Level"),    QStringLiteral("Grid"),          QStringLiteral("Shots"),
+    QStringLiteral("Mode"),     QStringLiteral("Hint"),          QStringLiteral("Played"),
+    QStringLiteral("Won"),      QStringLiteral("Lost"),          QStringLiteral("Abandoned"),
+    QStringLiteral("Win rate"), QStringLiteral("Best"),          QStringLiteral("Mean to win"),
+    QStringLiteral("Streak"),   QStringLiteral("Longest streak")};
+
+QString level_name(int level) {
+  switch (level) {
+    case kNovice:
+      return QStringLiteral("Novice");
+    case kIntermediate:
+      return QStringLiteral("Intermediate");
+    default:
+      return QStringLiteral("Advanced");
+  }
+}
+
+QStringList row_texts(const RecordKey& key, const GameRecord& r) {
+  const std::optional<double> rate = r.win_rate();
+  const std::optional<int> best = r.best_win();
+  const std::optional<double> mean = r.mean_win();
+  const QString none = QStringLiteral("–");
+  return {level_name(key.level),
+          QStringLiteral("%1 × %1").arg(key.grid),
+          QString::number(key.shots),
+          key.manual ? QStringLiteral("Manual") : QStringLiteral("Automatic"),
+          key.hint ? QStringLiteral("On") : QStringLiteral("Off"),
+          QString::number(r.played),
+          QString::number(r.won),
+          QString::number(r.lost),
+          QString::number(r.abandoned),
+          rate ? QStringLiteral("%1 %").arg(*rate * 100, 0, 'f', 0) : none,
+          best ? QString::number(*best) : none,
+          mean ? QString::number(*mean, 'f', 1) : none,
+          QString::number(r.current_streak),
+          QString::number(r.longest_streak)};
+}
+
+}  // namespace
+
+StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent)
+    : QDialog(parent), recorder_(recorder), table_(new QTableWidget(this)), chart_(new QChart) {
+  setWindowTitle(QStringLiteral("Statistics"));
+
+  table_->setColumnCount(static_cast<int>(kColumns.size()));
+  table_->setHorizontalHeaderLabels(kColumns);
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
+  table_->setAccessibleName(QStringLiteral("Your games by level and grid"));
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) { show_chart_of_row(row); });
+
+  chart_->legend()->setAlignment(Qt::AlignBottom);
+  auto* chart_view = new QChartView(chart_, this);  // owns the chart
+  chart_view->setRenderHint(QPainter::Antialiasing);
+  chart_view->setMinimumHeight(260);
+  chart_view->setFocusPolicy(Qt::NoFocus);
+  chart_view->setAccessibleName(QStringLiteral("Volleys of the won and lost games of the selected row"));
+
+  auto* buttons = new QDialogButtonBox(this);
+  reset_ = buttons->addButton(QStringLiteral("&Reset..."), QDialogButtonBox::ResetRole);
+  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+  close->setDefault(true);
+  connect(reset_, &QPushButton::clicked, this, [this] { reset(); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* column = new QVBoxLayout(this);
+  auto* where = new QLabel(this);
+  where->setText(QStringLiteral("Kept in %1")
+                     .arg(QString::fromStdString((recorder_.dir() / kStatisticsFileName).string()).toHtmlEscaped()));
+  where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  column->addWidget(table_, 1);
+  column->addWidget(chart_view, 1);
+  column->addWidget(where);
+  column->addWidget(buttons);
+  resize(900, 560);
+  fill_table();
+}
+
+void StatisticsDialog::fill_table() {
+  statistics_ = recorder_.statistics();
+  keys_.clear();
+  table_->setRowCount(0);
+  for (const auto& [key, record] : statistics_) {
+    if (record.played == 0) continue;
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    const QStringList texts = row_texts(key, record);
+    for (int c = 0; c < texts.size(); ++c) {
+      auto* item = new QTableWidgetItem(texts[c]);
+      if (c >= 1) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(row, c, item);
+    }
+    keys_.push_back(key);
+  }
+  table_->resizeColumnsToContents();
+  reset_->setEnabled(!keys_.empty());
+  if (keys_.empty())
+    show_chart_of_row(-1);
+  else
+    table_->setCurrentCell(0, 0);
+  table_->setFocus();
+}
+
+void StatisticsDialog::show_chart_of_row(int row) {
+  chart_->removeAllSeries();
+  for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
+  if (row < 0 || row >= static_cast<int>(keys_.size())) {
+    chart_->setTitle(QStringLiteral("No games yet"));
+    return;
+  }
+  const GameRecord& record = statistics_.at(keys_[static_cast<std::size_t>(row)]);
+  std::set<int> volleys;
+  for (const auto& entry : record.won_volleys) volleys.insert(entry.first);
+  for (const auto& entry : record.lost_volleys) volleys.insert(entry.first);
+
+  auto* won = new QBarSet(QStringLiteral("Won"));
+  auto* lost = new QBarSet(QStringLiteral("Lost"));
+  won->setColor(QColor(0, 128, 0));
+  lost->setColor(QColor(192, 0, 0));
+  QStringList categories;
+  int most = 1;
+  for (const int v : volleys) {
+    categories << QString::number(v);
+    const auto w = record.won_volleys.find(v);
+    const auto l = record.lost_volleys.find(v);
+    const int won_games = w == record.won_volleys.end() ? 0 : w->second;
+    const int lost_games = l == record.lost_volleys.end() ? 0 : l->second;
+    *won << won_games;
+    *lost << lost_games;
+    most = std::max({most, won_games, lost_games});
+  }
+  auto* series = new QBarSeries;
+  series->append(won);
+  series->append(lost);
+  chart_->addSeries(series);
+  chart_->setTitle(QStringLiteral("Games by the volleys you fired"));
+
+  auto* x = new QBarCategoryAxis;
+  x->append(categories);
+  x->setTitleText(QStringLiteral("Volleys"));
+  auto* y = new QValueAxis;
+  y->setRange(0, most);
+  y->setTickCount(std::min(most, 10) + 1);
+  y->setLabelFormat(QStringLiteral("%d"));
+  y->setTitleText(QStringLiteral("Games"));
+  chart_->addAxis(x, Qt::AlignBottom);
+  chart_->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+}
+
+void StatisticsDialog::reset() {
+  const QMessageBox::StandardButton answer =
+      QMessageBox::question(this, QStringLiteral("Statistics"),
+                            QStringLiteral("Clear the record of every level and grid?\nThis cannot be undone."),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  if (answer != QMessageBox::Yes) return;
+  if (!recorder_.reset())
+    QMessageBox::warning(this, QStringLiteral("Statistics"),
+                         QStringLiteral("The statistics file could not be written."));
+  fill_table();
+}
+
+}  // namespace vornmark
