@@ -8,6 +8,7 @@
 
 #include "play/play_flow.h"
 #include "play/quiet_view.h"
+#include "presentation/keyboard.h"
 #include "presentation/layout.h"
 #include "report/platform.h"
 #include "setup/match.h"
@@ -65,6 +66,7 @@ class ScriptDriver {
 
  private:
   bool press(std::string_view line, bool right);
+  bool key(std::string_view name);
   bool options(std::string_view line);
   bool pacing(std::string_view line);
   bool board(std::string_view name);
@@ -77,6 +79,7 @@ class ScriptDriver {
   CliView& view_;
   Layout& layout_;
   EventPrinter& printer_;
+  KeyboardFocus focus_;
 };
 
 }  // namespace vornmark::cli
