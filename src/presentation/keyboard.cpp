@@ -6,6 +6,7 @@
 
 #include "play/play_flow.h"
 #include "play/view.h"
+#include "presentation/canvas.h"
 #include "presentation/layout.h"
 #include "setup/fleet.h"
 #include "setup/match.h"
@@ -178,6 +179,16 @@ void press_key(PlayFlow& flow, const Layout& layout, KeyboardFocus& focus, Key k
 
 void release_key(PlayFlow& flow, Key key) {
   if (key == Key::Space) flow.on_left_release();
+}
+
+void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas) {
+  const Rect r = focus_rect(layout, place);
+  constexpr int kWidth = 3;  // each strip: a black line, a white one, a black one
+  if (r.right - r.left < 2 * kWidth || r.bottom - r.top < 2 * kWidth) return;
+  canvas.rectangle({r.left, r.top, r.right, r.top + kWidth}, Colour::White);
+  canvas.rectangle({r.left, r.bottom - kWidth, r.right, r.bottom}, Colour::White);
+  canvas.rectangle({r.left, r.top, r.left + kWidth, r.bottom}, Colour::White);
+  canvas.rectangle({r.right - kWidth, r.top, r.right, r.bottom}, Colour::White);
 }
 
 }  // namespace vornmark

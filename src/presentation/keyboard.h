@@ -12,6 +12,7 @@
 
 namespace vornmark {
 
+class Canvas;
 class PlayFlow;
 struct Layout;
 
@@ -32,6 +33,9 @@ enum class Key {
   Ship3,
   Ship4,
 };
+
+// Left to Backtab move the focus; the others press.
+inline bool moves_focus(Key key) { return key < Key::Space; }
 
 // The key of a name as scripts write it ("Left", "Backtab", "R", "1"), or none.
 std::optional<Key> key_named(std::string_view name);
@@ -82,5 +86,10 @@ ClickTarget focus_target(const Layout& layout, const FocusPlace& place);
 void press_key(PlayFlow& flow, const Layout& layout, KeyboardFocus& focus, Key key);
 // The release half: Space's left button comes up.
 void release_key(PlayFlow& flow, Key key);
+
+// The focus frame over a place, seen on every background: a white line between two black ones,
+// three pixels wide inside the place's rectangle. Drawn only once the player uses the keys, so a
+// game played by mouse looks as it always did.
+void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas);
 
 }  // namespace vornmark
