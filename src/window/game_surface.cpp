@@ -12,6 +12,7 @@
 #include "presentation/place_names.h"
 #include "setup/match.h"
 #include "window/qt_canvas.h"
+#include "window/sight_cursor.h"
 #include "window/surface_accessible.h"
 
 namespace vornmark {
@@ -40,7 +41,7 @@ std::optional<Key> game_key(const QKeyEvent& event) {
     case Qt::Key_End:
       return Key::End;
     case Qt::Key_Tab:
-      return Key::Tab;
+      return event.modifiers() & Qt::ShiftModifier ? Key::Backtab : Key::Tab;
     case Qt::Key_Backtab:
       return Key::Backtab;
     case Qt::Key_Space:
@@ -181,35 +182,45 @@ void GameSurface::click_place(const FocusPlace& place) {
 
 void GameSurface::update_cursor(int x, int y) {
   const bool aiming = match_.play_state() == PlayState::PlayerAiming && layout_.board_rect.contains(x, y);
-  if (aiming && sight_)
-    setCursor(*sight_);
-  else
+  if (!aiming || !sight_) {
     setCursor(Qt::ArrowCursor);
+    return;
+  }
+  if (const qreal ratio = devicePixelRatioF(); ratio != sight_ratio_) {
+    if (std::optional<QCursor> sharp = load_sight_cursor(ratio)) sight_ = std::move(sharp);
+    sight_ratio_ = ratio;
+  }
+  setCursor(*sight_);
 }
 
 void GameSurface::announce_changes() {
-  if (flow_ == nullptr || !QAccessible::isActive()) return;
+  // Without a screen reader listening there is no one to tell, and no interface is made.
+  if (flow_ == nullptr || (!announcer_ && !QAccessible::isActive())) return;
+  const auto send = [this](QAccessibleInterface* part, QAccessible::Event type) {
+    QAccessibleEvent event(part, type);
+    if (announcer_)
+      announcer_(&event);
+    else
+      QAccessible::updateAccessibility(&event);
+  };
   const FocusPlace place = focus_place();
   const QString legend = qt_text(legend_text(match_));
   const QString status = qt_text(status_button_name(match_));
   const QString name = qt_text(focus_place_name(match_, flow_->scene(), place));
   if (legend != announced_legend_) {
     announced_legend_ = legend;
-    QAccessibleEvent changed(accessible_legend(*this), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    send(accessible_legend(*this), QAccessible::NameChanged);
   }
   if (status != announced_status_) {
     announced_status_ = status;
-    QAccessibleEvent changed(accessible_status(*this), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    send(accessible_status(*this), QAccessible::NameChanged);
   }
   if (place != announced_place_ || name != announced_focus_name_) {
     // A new place takes the accessible focus; the same place with a new state is read again.
-    QAccessibleEvent changed(accessible_place(*this, place),
-                             place != announced_place_ ? QAccessible::Focus : QAccessible::NameChanged);
+    const QAccessible::Event type = place != announced_place_ ? QAccessible::Focus : QAccessible::NameChanged;
     announced_place_ = place;
     announced_focus_name_ = name;
-    QAccessible::updateAccessibility(&changed);
+    send(accessible_place(*this, place), type);
   }
 }
 

@@ -3,8 +3,10 @@
 // size, hands classified presses and the game's keys to the play flow and shows the gun-sight
 // over the grid while the player aims.
 
+#include <QAccessibleEvent>
 #include <QCursor>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "presentation/keyboard.h"
@@ -22,8 +24,12 @@ class GameSurface : public QWidget {
   GameSurface(const Match& match, Layout& layout, QWidget* parent = nullptr);
 
   void set_flow(PlayFlow* flow) { flow_ = flow; }
-  void set_sight_cursor(std::optional<QCursor> sight) { sight_ = std::move(sight); }
-  // The cursor for a mouse position: the sight over the grid while aiming, else the arrow.
+  void set_sight_cursor(std::optional<QCursor> sight) {
+    sight_ = std::move(sight);
+    sight_ratio_ = 1.0;
+  }
+  // The cursor for a mouse position: the sight over the grid while aiming, else the arrow; the
+  // sight is drawn again for the device pixel ratio of the screen the window is on.
   void update_cursor(int x, int y);
 
   const Match& match() const { return match_; }
@@ -36,6 +42,8 @@ class GameSurface : public QWidget {
   // Tells assistive technology what changed since the last input: the focus place, the texts of
   // the legend and the status button, the name of the cell under the focus.
   void announce_changes();
+  // Where the announcements go instead of the screen reader (for tests); none restores it.
+  void set_announcer(std::function<void(QAccessibleEvent*)> announcer) { announcer_ = std::move(announcer); }
   // A left click at the centre of a place, as assistive technology's press action asks.
   void click_place(const FocusPlace& place);
 
@@ -60,9 +68,11 @@ class GameSurface : public QWidget {
   Layout& layout_;
   PlayFlow* flow_ = nullptr;
   std::optional<QCursor> sight_;
+  qreal sight_ratio_ = 1.0;
   KeyboardFocus focus_;
   bool focus_visible_ = false;
   bool space_held_ = false;
+  std::function<void(QAccessibleEvent*)> announcer_;
   // What assistive technology was told last.
   FocusPlace announced_place_;
   QString announced_legend_;
