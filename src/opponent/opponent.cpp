@@ -44,4 +44,19 @@ const char* phase_letter(VolleyPhase phase) {
   return "";
 }
 
+const char* phase_words(VolleyPhase phase) {
+  switch (phase) {
+    case VolleyPhase::A:
+    case VolleyPhase::B:
+      return "phase A/B";
+    case VolleyPhase::Gamma:
+      return "phase GAMMA";
+    case VolleyPhase::Delta:
+      return "phase DELTA";
+    case VolleyPhase::Novice:
+      break;
+  }
+  return "Novice";
+}
+
 }  // namespace vornmark

@@ -19,6 +19,8 @@ enum class VolleyPhase : int { A = 0, B = 1, Gamma = 2, Delta = 3, Novice = 4 };
 
 // The letter that the window title shows for a phase: "A" to "D", empty for Novice.
 const char* phase_letter(VolleyPhase phase);
+// The phase in words, as Vornmark's view adds it to the title: "phase A/B", ..., "Novice".
+const char* phase_words(VolleyPhase phase);
 
 class Opponent {
  public:

@@ -6,6 +6,30 @@
 
 namespace vornmark {
 
+PlayFlow::PlayFlow(Match& match, View& view)
+    : match_(match), view_(view), opponent_(match.report(), match.grid()), hint_(match.platform()) {
+  update_counts();
+}
+
+void PlayFlow::update_counts() {
+  const GameSettings& settings = match_.settings();
+  if (settings.Hint != 0) hint_.count(match_);
+  scene_.hint = settings.Hint != 0 ? &hint_ : nullptr;
+  scene_.vornmark_view = settings.VornmarkView != 0 ? &opponent_.reasoner() : nullptr;
+}
+
+void PlayFlow::show_hint(bool on) {
+  match_.mutable_settings().Hint = on ? 1 : 0;
+  update_counts();
+  view_.redraw_all();
+}
+
+void PlayFlow::show_vornmark_view(bool on) {
+  match_.mutable_settings().VornmarkView = on ? 1 : 0;
+  update_counts();
+  view_.redraw_all();
+}
+
 void PlayFlow::show(PlayState state, Colour background) {
   match_.set_play_state(state);
   scene_.background_colour = background;
@@ -27,6 +51,7 @@ void PlayFlow::show_computer_side() {
 void PlayFlow::begin_game(Match::Counted counted, Match::PlayerFleet fleet) {
   match_.new_game(counted, fleet);
   opponent_.new_game();
+  update_counts();
 }
 
 void PlayFlow::on_left_press(const ClickTarget& target) {
@@ -121,7 +146,10 @@ void PlayFlow::start_computer_turn() {
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
   match_.mutable_counters().computer_volley += 1;
   const VolleyPhase phase = opponent_.plan_volley(match_);
-  view_.set_title(std::string("Vornmark ") + phase_letter(phase));
+  std::string title = std::string("Vornmark ") + phase_letter(phase);
+  if (match_.settings().VornmarkView != 0)
+    title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
+  view_.set_title(title);
   if (match_.settings().AutomaticMode != 0) {
     match_.take_real_hits();
     check_computer_won();
@@ -150,6 +178,7 @@ void PlayFlow::resolve_player_volley() {
     if (match_.settings().PlayLevel == kAdvanced && volley >= 6 && opponent_.relocate_ship(match_, id - 1)) continue;
     match_.score_player_hit(id - 1);
   }
+  update_counts();
 
   if (fleet_cells_left(match_.my_fleet()) == 0) match_.set_play_state(PlayState::PlayerWon);
   if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;

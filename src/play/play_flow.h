@@ -3,6 +3,7 @@
 // the course of the game. It changes the match, calls the opponent, sets the scene and asks the
 // view for redraws; it never draws.
 
+#include "opponent/hint.h"
 #include "opponent/opponent.h"
 #include "play/click_target.h"
 #include "play/scene.h"
@@ -14,7 +15,7 @@ class View;
 
 class PlayFlow {
  public:
-  PlayFlow(Match& match, View& view) : match_(match), view_(view), opponent_(match.report(), match.grid()) {}
+  PlayFlow(Match& match, View& view);
   PlayFlow(const PlayFlow&) = delete;
   PlayFlow& operator=(const PlayFlow&) = delete;
 
@@ -31,6 +32,14 @@ class PlayFlow {
   // The Options dialog's changes of mode start a game without touching the state or the scene.
   void new_game_from_options();
 
+  // The counting made visible (checkable menu commands, kept in the settings): the hint over
+  // the computer's fleet while the player aims, and Vornmark's view of its own volley. Neither
+  // changes the course of the game.
+  void show_hint(bool on);
+  void show_vornmark_view(bool on);
+  // The hint as the match stands now (kept up to date while it is shown).
+  const FleetHint& hint() const { return hint_; }
+
   Match& match() { return match_; }
   const Match& match() const { return match_; }
   View& view() { return view_; }
@@ -38,6 +47,8 @@ class PlayFlow {
   const Opponent& opponent() const { return opponent_; }
 
  private:
+  // The hint counted again and the scene pointed at what is shown, as the settings say.
+  void update_counts();
   // A new game of the match, and of the opponent's picture of it.
   void begin_game(Match::Counted counted, Match::PlayerFleet fleet = Match::PlayerFleet::Unplaced);
 
@@ -68,6 +79,7 @@ class PlayFlow {
   Match& match_;
   View& view_;
   Opponent opponent_;
+  FleetHint hint_;
   Scene scene_;
 };
 

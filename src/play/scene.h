@@ -6,6 +6,9 @@
 
 namespace vornmark {
 
+class FleetHint;
+class Reasoner;
+
 // The nine colours of the game, by their index in the colour table.
 enum class Colour : int {
   Grey = 0,
@@ -31,6 +34,11 @@ struct Scene {
   Colour background_colour = Colour::Grey;
   int highlight_volley = 0;  // the volley whose shots show Yellow while aiming; 0 for none
   int selected_ship = 0;     // the ship a press on the grid lays in Place mode
+  // The counting made visible, null while switched off: the hint over the computer's fleet,
+  // shaded while the player aims, and the opponent's reasoning about the player's fleet, shaded
+  // while its volley is shown.
+  const FleetHint* hint = nullptr;
+  const Reasoner* vornmark_view = nullptr;
   // The lines of the diagnostic window; the first empty line ends them.
   std::vector<std::string> diagnostic_lines;
 };

@@ -5,6 +5,7 @@
 
 #include "play/state_texts.h"
 #include "presentation/canvas.h"
+#include "presentation/count_shading.h"
 #include "presentation/layout.h"
 #include "report/reporter.h"
 #include "setup/match.h"
@@ -107,12 +108,13 @@ void paint_labels(const Match& match, const Scene& scene, const Layout& layout, 
   for (int row = 0; row < n; ++row) canvas.draw_text(format_text("%d", row), row_label_rect(layout, row), kRowLabel);
 }
 
-void paint_grid(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, const Board& board) {
+void paint_grid(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, const Board& board,
+                const std::optional<CountsOnGrid>& counts) {
   const int n = match.settings().MaxCells;
   for (int column = 0; column < n; ++column) {
     for (int row = 0; row < n; ++row) {
       const int value = board.at(column, row);
-      const Rect cell = paint_grid_cell(match, scene, layout, canvas, column, row, value);
+      const Rect cell = paint_grid_cell(match, scene, layout, canvas, column, row, value, counts);
       if (value != 0 && match.play_state() != PlayState::Placing)
         canvas.draw_text(volley_label(value), cell, kLabelInCell);
     }
@@ -147,8 +149,10 @@ void paint_legend(const Match& match, const Scene& scene, const Layout& layout, 
 void paint_window(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
   canvas.select_font(font_pixel_height(canvas.vertical_resolution()));
   if (scene.background_colour != Colour::Grey) paint_labels(match, scene, layout, canvas);
-  if (const Board* board = shown_board(match, scene)) paint_grid(match, scene, layout, canvas, *board);
+  const std::optional<CountsOnGrid> counts = counts_on_grid(match, scene);
+  if (const Board* board = shown_board(match, scene)) paint_grid(match, scene, layout, canvas, *board, counts);
   if (const Fleet* fleet = shown_fleet(match, scene)) paint_panels(match, scene, layout, canvas, *fleet);
+  if (counts) paint_counts_legend(*counts, scene, layout, canvas);
   paint_status_button(match, layout, canvas);
   paint_legend(match, scene, layout, canvas);
   canvas.restore_font();
@@ -156,10 +160,24 @@ void paint_window(const Match& match, const Scene& scene, const Layout& layout, 
 
 Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
                      int value) {
+  return paint_grid_cell(match, scene, layout, canvas, column, row, value, counts_on_grid(match, scene));
+}
+
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value, const std::optional<CountsOnGrid>& counts) {
   Colour colour = grid_cell_colour(match, scene, column, row, value);
   if (shows_computer_ships(match) && match.my_sea().at(column, row) != 0) colour = Colour::Orange;
   const Rect rect = grid_cell_rect(layout, column, row);
-  fill(canvas, rect, colour);
+  // The counts shade the open water that is not yet shot; everything else keeps its colour.
+  const int level = counts && colour == Colour::White && value == 0
+                        ? shade_level(counts->counts->at(column, row), counts->highest)
+                        : 0;
+  if (level > 0)
+    canvas.shade(rect, shade_colour(level));
+  else
+    fill(canvas, rect, colour);
+  if (counts && counts->certain != nullptr && counts->certain->at(column, row) != 0)
+    canvas.rectangle(certain_mark(rect), Colour::Red);
   return rect;
 }
 

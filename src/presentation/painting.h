@@ -3,8 +3,10 @@
 // volley letters, the ship panels, the status button and the legend. Painting changes nothing:
 // it reads the match, the scene and the layout, and returns the rectangles it drew.
 
+#include <optional>
 #include <string>
 
+#include "presentation/count_shading.h"
 #include "presentation/rect.h"
 
 namespace vornmark {
@@ -18,6 +20,9 @@ void paint_window(const Match& match, const Scene& scene, const Layout& layout, 
 // One grid cell and one panel cell in their colours; each returns the rectangle it drew.
 Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
                      int value);
+// The same with the counts the grid shows already looked up, as painting the whole grid does.
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value, const std::optional<CountsOnGrid>& counts);
 Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship, int cell,
                       int hit);
 

@@ -20,6 +20,10 @@ int setting_value(const GameSettings& s, SettingId id) {
       return s.MaxCells;
     case SettingId::PlayLevel:
       return s.PlayLevel;
+    case SettingId::Hint:
+      return s.Hint;
+    case SettingId::VornmarkView:
+      return s.VornmarkView;
   }
   return 0;
 }
@@ -49,6 +53,12 @@ void set_setting_value(GameSettings& s, SettingId id, int value) {
       break;
     case SettingId::PlayLevel:
       s.PlayLevel = value;
+      break;
+    case SettingId::Hint:
+      s.Hint = value;
+      break;
+    case SettingId::VornmarkView:
+      s.VornmarkView = value;
       break;
   }
 }

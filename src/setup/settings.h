@@ -17,6 +17,8 @@ enum class SettingId : int {
   DefenseMode,
   MaxCells,
   PlayLevel,
+  Hint,
+  VornmarkView,
 };
 
 // How a value read from the file is brought into the setting's range.
@@ -26,6 +28,10 @@ enum class StoredValue {
   OnlyOneIsOne,  // 1 only for exactly 1
 };
 
+// Whether saving writes the key always, or only once it leaves its default (and wherever the file
+// already has it), so that a file stays as it was for a player who never uses the setting.
+enum class Written { Always, OnceSet };
+
 struct SettingDeclaration {
   SettingId id;
   const char* key;
@@ -33,10 +39,11 @@ struct SettingDeclaration {
   int low;
   int high;
   StoredValue stored;
+  Written written = Written::Always;
 };
 
 // In the order in which the file is read and written.
-inline constexpr std::array<SettingDeclaration, 8> kSettings = {{
+inline constexpr std::array<SettingDeclaration, 10> kSettings = {{
     {SettingId::NumberOfShots, "NumberOfShots", 10, 1, 10, StoredValue::Clamped},
     {SettingId::AmbiguityThreshold, "AmbiguityThreshold", 10, 1, 30, StoredValue::Clamped},
     {SettingId::AutomaticMode, "AutomaticMode", 1, 0, 1, StoredValue::NonZeroIsOne},
@@ -45,6 +52,9 @@ inline constexpr std::array<SettingDeclaration, 8> kSettings = {{
     {SettingId::DefenseMode, "DefenseMode", 0, 0, 1, StoredValue::NonZeroIsOne},
     {SettingId::MaxCells, "MaxCells", 15, 4, 30, StoredValue::Clamped},
     {SettingId::PlayLevel, "PlayLevel", 1, 0, 2, StoredValue::Clamped},
+    // The counting made visible: the hint while the player aims, Vornmark's view of its volley.
+    {SettingId::Hint, "Hint", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
+    {SettingId::VornmarkView, "VornmarkView", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
 }};
 
 constexpr const SettingDeclaration& setting(SettingId id) { return kSettings[static_cast<std::size_t>(id)]; }
@@ -58,6 +68,8 @@ struct GameSettings {
   std::int32_t DefenseMode = setting(SettingId::DefenseMode).default_value;
   std::int32_t MaxCells = setting(SettingId::MaxCells).default_value;
   std::int32_t PlayLevel = setting(SettingId::PlayLevel).default_value;
+  std::int32_t Hint = setting(SettingId::Hint).default_value;
+  std::int32_t VornmarkView = setting(SettingId::VornmarkView).default_value;
 
   friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };

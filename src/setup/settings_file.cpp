@@ -201,7 +201,7 @@ std::string settings_into_text(std::string_view existing, const GameSettings& se
     std::string line = std::string(kSettings[k].key) + "=" + std::to_string(value) + line_end;
     if (key_line[k] != lines.size())
       lines[key_line[k]] = line;
-    else
+    else if (kSettings[k].written == Written::Always || value != kSettings[k].default_value)
       added.push_back(line);
   }
   if (header == lines.size()) {

@@ -86,6 +86,15 @@ void MainWindow::build_menu() {
   add_command(options, "Misc.", kCommandMisc);
   add_command(options, "&Geometry", kCommandGeometry)->setEnabled(false);  // nothing enables it
   add_command(options, "&Pacing", kCommandPacing);
+  // Checkable, after the original items so that those keep their places.
+  options->addSeparator();
+  QAction* hint = add_command(options, "&Hint", kCommandHint);
+  QAction* view = add_command(options, "Vornmark's &View", kCommandVornmarkView);
+  hint->setShortcut(QKeySequence(Qt::Key_H));
+  view->setShortcut(QKeySequence(Qt::Key_V));
+  for (QAction* checkable : {hint, view}) checkable->setCheckable(true);
+  hint->setChecked(match_.settings().Hint != 0);
+  view->setChecked(match_.settings().VornmarkView != 0);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add_command(help, "&Help...", kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -138,6 +147,14 @@ void MainWindow::handle_command(int id) {
       break;
     case kCommandSimulation:
       flow_.run_simulation();
+      break;
+    case kCommandHint:
+      flow_.show_hint(match_.settings().Hint == 0);
+      action(kCommandHint)->setChecked(match_.settings().Hint != 0);
+      break;
+    case kCommandVornmarkView:
+      flow_.show_vornmark_view(match_.settings().VornmarkView == 0);
+      action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
       break;
     default:
       break;

@@ -6,9 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 
 #include "presentation/canvas.h"
 
@@ -31,15 +33,23 @@ class QtCanvas : public Canvas {
   void restore_font() override;
   void set_text_background(Colour colour) override { text_background_ = qt_colour(colour); }
   void rectangle(const Rect& rect, Colour colour) override;
+  void shade(const Rect& rect, Rgb colour) override;
   void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
 
  private:
-  QStringList text_lines(const QString& text, int width, unsigned flags) const;
+  enum class Pen { Unknown, Frame, Text };
+  void use_pen(Pen pen);
+  // The metrics of the font in use on the painter's device, made once per font.
+  const QFontMetrics& metrics();
+  void fill_and_frame(const Rect& rect, const QColor& colour);
+  QStringList text_lines(const QString& text, int width, unsigned flags);
 
   QPainter& painter_;
   int vertical_dpi_;
   QFont kept_font_;
   QColor text_background_{Qt::white};
+  std::optional<QFontMetrics> metrics_;
+  Pen pen_ = Pen::Unknown;
 };
 
 }  // namespace vornmark

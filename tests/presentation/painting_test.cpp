@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/ship_on_board.h"
+#include "opponent/hint.h"
 #include "presentation/canvas.h"
 #include "presentation/layout.h"
 #include "setup/match.h"
@@ -481,6 +482,46 @@ TEST(ColourTable, NamesAndColoursByIndex) {
   EXPECT_EQ(colour_rgb(Colour::Orange), (Rgb{255, 128, 0}));
   EXPECT_STREQ(colour_name(Colour::Teal), "Teal");
   EXPECT_STREQ(colour_name(static_cast<Colour>(42)), "Grey");
+}
+
+TEST_F(PaintingTest, TheHintShadesOpenWaterMarksCertainCellsAndListsThePlacements) {
+  // Volley 1 hit the Corvette in the corner, volley 2 missed beside it: the Corvette can only lie
+  // down from the corner, so the hint is certain of (0, 0) and (0, 1).
+  match.mutable_his_shots().record_shot(1, 0, 0);
+  match.mutable_his_shots().record_shot(2, 1, 0);
+  match.mutable_my_fleet()[kCorvette].add_hit(1);
+  match.mutable_counters().player_volley = 3;
+  FleetHint hint(platform);
+  hint.count(match);
+  ASSERT_EQ(hint.highest_unshot(), 8);  // at (2, 2): Destroyer 4, Battleship 2, Submarine 2
+  show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
+  scene.hint = &hint;
+  paint();
+  // A shot keeps its colour and letter, and the certain mark sits in its corner.
+  EXPECT_EQ(lines_with("(500,50)-(600,150)"),
+            "rect (500,50)-(600,150) Grey\n"
+            "text \"A\" (500,50)-(600,150) single|vcenter|center on Grey\n");
+  EXPECT_EQ(lines_with("(502,52)-(527,77)"), "rect (502,52)-(527,77) Red\n");
+  // Open water by its count against the highest: 1 of 8 the lightest, 4 of 8 the third, 8 the darkest.
+  EXPECT_EQ(lines_with("(500,150)-(600,250)"), "shade (500,150)-(600,250) #DEEBF7\n");
+  EXPECT_EQ(lines_with("(600,150)-(700,250)"), "shade (600,150)-(700,250) #8CBEDE\n");
+  EXPECT_EQ(lines_with("(700,250)-(800,350)"), "shade (700,250)-(800,350) #2C6EB0\n");
+  // The legend of the scale and the placements, between the panels and the button.
+  EXPECT_EQ(lines_with("(0,362)-(400,374)"),
+            "text \"Hint: your shots could hit\" (0,362)-(400,374) single|vcenter on Teal\n");
+  EXPECT_EQ(lines_with("(320,374)-(400,386)"), "shade (320,374)-(400,386) #2C6EB0\n");
+  EXPECT_EQ(lines_with("\"8\""), "text \"8\" (0,386)-(400,398) single|vcenter|right on Teal\n");
+  EXPECT_EQ(lines_with("Corvette:"), "text \"Corvette: 1\" (0,398)-(400,410) single|vcenter on Teal\n");
+
+  // Without the hint, or in another state, nothing of it is drawn.
+  scene.hint = nullptr;
+  paint();
+  EXPECT_EQ(canvas.lines_starting("shade"), "");
+  scene.hint = &hint;
+  match.set_play_state(PlayState::PlayerVolleyShown);
+  paint();
+  EXPECT_EQ(canvas.lines_starting("shade"), "");
+  EXPECT_TRUE(platform.boxes.empty());
 }
 
 }  // namespace

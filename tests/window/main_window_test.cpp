@@ -117,7 +117,9 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   const QList<QAction*> bar = running.window->menuBar()->actions();
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
-  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing"}));
+  // The original items first, in their order; the counting made visible after them.
+  QCOMPARE(texts_of(bar[1]->menu()->actions()),
+           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View"}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,
@@ -127,6 +129,19 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   }
   QVERIFY(!running.window->action(kCommandGeometry)->isEnabled());
   QCOMPARE(running.window->size(), QSize(1000, 760));
+
+  // The two checkable commands, H and V, follow and set their settings.
+  for (const auto& [id, key] : {std::pair{kCommandHint, Qt::Key_H}, std::pair{kCommandVornmarkView, Qt::Key_V}}) {
+    QAction* item = running.window->action(id);
+    QCOMPARE(item->shortcut(), QKeySequence(key));
+    QVERIFY(item->isCheckable() && !item->isChecked());
+    item->trigger();
+    QVERIFY(item->isChecked());
+  }
+  QCOMPARE(running.match->settings().Hint, 1);
+  QCOMPARE(running.match->settings().VornmarkView, 1);
+  running.window->action(kCommandHint)->trigger();
+  QCOMPARE(running.match->settings().Hint, 0);
 }
 
 void MainWindowTest::simulation_is_offered_only_with_d0_at_creation() {

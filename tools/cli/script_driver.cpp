@@ -1,6 +1,7 @@
 #include "script_driver.h"
 
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "cli_text.h"
@@ -89,6 +90,13 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = options(line);
   } else if (command == "pacing") {
     ok = pacing(line);
+  } else if (command == "display") {
+    ok = display(line);
+  } else if (command == "hint" && w.size() == 1) {
+    hint();
+  } else if (command == "view" && w.size() == 1) {
+    const Reasoner& reasoner = flow_.opponent().reasoner();
+    counts(reasoner.cumulative(), reasoner.possib(), match_.his_fleet());
   } else if (command == "state" && w.size() == 1) {
     state();
   } else if (command == "legend" && w.size() == 1) {
@@ -221,6 +229,54 @@ bool ScriptDriver::pacing(std::string_view line) {
   }
   pacing_dialog_ok(match_, dialog);
   return true;
+}
+
+bool ScriptDriver::display(std::string_view line) {
+  const std::vector<std::string_view> w = words(line);
+  std::optional<bool> hint, view;
+  for (std::size_t i = 1; i < w.size(); ++i) {
+    std::string_view key, value;
+    if (!split_setting(w[i], key, value) || (value != "0" && value != "1")) return false;
+    if (key == "hint")
+      hint = value == "1";
+    else if (key == "view")
+      view = value == "1";
+    else
+      return false;
+  }
+  if (hint) flow_.show_hint(*hint);
+  if (view) flow_.show_vornmark_view(*view);
+  return true;
+}
+
+void ScriptDriver::hint() {
+  // The hint the window shows while it is switched on; otherwise counted afresh for the asking.
+  if (match_.settings().Hint != 0) {
+    counts(flow_.hint().cumulative(), flow_.hint().placements(), match_.my_fleet());
+    return;
+  }
+  FleetHint fresh(match_.platform());
+  fresh.count(match_);
+  counts(fresh.cumulative(), fresh.placements(), match_.my_fleet());
+}
+
+void ScriptDriver::counts(const Board& counts, const std::array<int, kFleetSize>& placements, const Fleet& fleet) {
+  const int grid = match_.grid();
+  for (int row = 0; row < grid; ++row) {
+    std::string text;
+    for (int column = 0; column < grid; ++column) {
+      if (column > 0) text += ' ';
+      text += std::to_string(counts.at(column, row));
+    }
+    printer_.raw(text);
+  }
+  std::string ships = "ships";
+  for (int i = 0; i < kFleetSize; ++i) {
+    const bool sunk = fleet[static_cast<std::size_t>(i)].cells_left() <= 0;
+    ships += " " + std::to_string(sunk ? 0 : placements[static_cast<std::size_t>(i)]);
+  }
+  printer_.raw(ships);
+  printer_.raw("end");
 }
 
 bool ScriptDriver::board(std::string_view name) {

@@ -69,6 +69,10 @@ class ScriptDriver {
   bool key(std::string_view name);
   bool options(std::string_view line);
   bool pacing(std::string_view line);
+  bool display(std::string_view line);
+  void hint();
+  // Counts row by row, then the ships' placements (0 for a sunk ship), then `end`.
+  void counts(const Board& counts, const std::array<int, kFleetSize>& placements, const Fleet& fleet);
   bool board(std::string_view name);
   bool fleet(std::string_view side);
   void state();
