@@ -1,7 +1,6 @@
 #include "window/dialog_text.h"
 
 #include <QPushButton>
-
 #include <QStringList>
 
 namespace vornmark {

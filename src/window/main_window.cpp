@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenuBar>
 
 #include "presentation/dialogs.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
   setCentralWidget(surface_);
   surface_->set_flow(&flow_);
   flow_.set_recorder(&recorder_);
+  surface_->setFocus();
   set_surface_background(*surface_, kStockLightGrey);
 
   // The first layout uses the size of the window being created; the first resize lays the
@@ -77,12 +79,13 @@ QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
 }
 
 void MainWindow::build_menu() {
+  // The standard shortcuts show beside the items' texts, which stay as they are.
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  add_command(file, "&New Game", kCommandNewGame);
-  add_command(file, "P&lace", kCommandPlace);
-  add_command(file, "&Print", kCommandPrint);
+  add_command(file, "&New Game", kCommandNewGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  add_command(file, "P&lace", kCommandPlace)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  add_command(file, "&Print", kCommandPrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   file->addSeparator();
-  add_command(file, "E&xit", kCommandExit);
+  add_command(file, "E&xit", kCommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   add_command(options, "Misc.", kCommandMisc);
@@ -101,7 +104,7 @@ void MainWindow::build_menu() {
   add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  add_command(help, "&Help...", kCommandHelp);
+  add_command(help, "&Help...", kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
   add_command(help, "&About Vornmark...", kCommandAbout);
 
   // A command of its own at the right end of the bar, not a menu.
@@ -166,6 +169,8 @@ void MainWindow::handle_command(int id) {
     default:
       break;
   }
+  // A command may change the legend, the status button and what the cells hold.
+  if (id != kCommandExit) surface_->announce_changes();
 }
 
 void MainWindow::options() {

@@ -16,8 +16,8 @@ sys.path.insert(0, HERE)
 import vornmark_reference as opponent  # noqa: E402
 import settings_store  # noqa: E402
 from option_dialogs import AUTOMATIC, COMPUTER, MANUAL, OFFENSE, YOU, OptionsDialog, PacingDialog  # noqa: E402
-from play_flow import PlayFlow  # noqa: E402
-from window_layout import Layout, centre, pack_position  # noqa: E402
+from play_flow import PLACING, PlayFlow  # noqa: E402
+from window_layout import GRID, PANELS, Focus, Layout, centre, pack_position  # noqa: E402
 
 CLIENT_WIDTH, CLIENT_HEIGHT = 1000, 700
 WORD_SEPARATORS = re.compile(r"[ \t]+")
@@ -31,6 +31,7 @@ OPTION_VALUES = {
     "level": {"novice": 0, "intermediate": 1, "advanced": 2},
 }
 PACING_KEYS = {"player": "pause_player", "vornmark": "pause_vornmark"}
+KEY_NAMES = ("Left", "Right", "Up", "Down", "Home", "End", "Tab", "Backtab", "Space", "Return", "R", "1", "2", "3", "4")
 
 
 class ProgramEnd(Exception):
@@ -116,6 +117,7 @@ class Driver:
         self.flow = PlayFlow(game, self.out)
         self.layout = Layout()
         self.layout.layout_window(CLIENT_WIDTH, CLIENT_HEIGHT, settings.MaxCells)
+        self.focus = Focus()
 
     # ---- commands ----
 
@@ -154,6 +156,7 @@ class Driver:
             "legend": lambda: self.out.line("legend " + escape(self.flow.legend_text())),
             "status": lambda: self.out.line("status " + escape(self.flow.status_text())),
             "title": lambda: self.out.line("title " + escape(self.flow.title)),
+            "focus": self.print_focus,
         }
         if name in simple:
             if args:
@@ -165,6 +168,10 @@ class Driver:
                 self.flow.on_left_press(target)
             else:
                 self.flow.on_right_press(target)
+        elif name == "key":
+            if len(args) != 1 or args[0] not in KEY_NAMES:
+                raise BadCommand()
+            self.key(args[0])
         elif name == "options":
             self.options(args)
         elif name == "pacing":
@@ -195,6 +202,39 @@ class Driver:
         else:
             raise BadCommand()
         return pack_position(x, y)
+
+    def key(self, name):
+        """A key pressed and released: the focus moves, or the mouse's press is made at a place."""
+        flow, layout = self.flow, self.layout
+        if self.focus.move(name, self.game.settings.MaxCells):
+            return
+        at_centre = lambda rect: layout.classify_click(pack_position(*centre(rect)))  # noqa: E731
+        if name == "R":
+            flow.on_right_press(at_centre(self.focus.rect(layout)))
+            return
+        if name == "Space":
+            target = at_centre(self.focus.rect(layout))
+        elif name == "Return":
+            target = at_centre(layout.status_rect)
+        elif flow.state != PLACING:
+            flow.view.beep()
+            return
+        else:
+            target = at_centre(layout.panel_cell_rect(int(name) - 1, 0))
+        flow.on_left_press(target)
+        flow.on_left_release()
+
+    def print_focus(self):
+        focus, flow = self.focus, self.flow
+        if focus.zone == GRID:
+            column, row = focus.grid_cell_within(self.game.settings.MaxCells)
+            text = "grid %d %d: %s" % (column, row, flow.grid_cell_name(column, row))
+        elif focus.zone == PANELS:
+            ship, cell = focus.panel_cell
+            text = "panel %d %d: %s" % (ship, cell, flow.panel_cell_name(ship, cell))
+        else:
+            text = "status: " + flow.status_text()
+        self.out.line("focus " + escape(text))
 
     def options(self, args):
         settings = {}

@@ -26,6 +26,16 @@ STATUS_TEXTS = {
     PLACING: "Click here to Scatter",
     FLEET_REVEALED: "Click here to Play again",
 }
+SHIP_NAMES = ("Corvette", "Destroyer", "Battleship", "Submarine")
+
+
+def letters(volley):
+    """A volley's letters: A to Z, then AA, AB and so on."""
+    text = ""
+    while volley > 0:
+        volley, digit = divmod(volley - 1, 26)
+        text = chr(ord("A") + digit) + text
+    return text[-3:]
 
 
 class PlayFlow:
@@ -68,6 +78,35 @@ class PlayFlow:
         if self.state == PLAYER_AIMING:
             return "Click here to see what you hit" if self.volley_complete() else "Click on grid to fire shots"
         return STATUS_TEXTS.get(self.state, "")
+
+    # ---- what a screen reader says ----
+
+    def grid_cell_name(self, column, row):
+        g = self.game
+        name = "row %d, column %d" % (row, column)
+        board = self.shown_board
+        if board is None:
+            return name
+        value = board.get(column, row)
+        if board is g.his_real_ships:
+            return name + ": " + ("your " + SHIP_NAMES[value - 1] if value else "water")
+        if board is g.my_shots and self.state == COMPUTER_VOLLEY_SHOWN and self.settings.AutomaticMode \
+                and g.his_real_ships.get(column, row):
+            return name + ": your ship" + (", hit by volley " + letters(value) if value else "")
+        whose = "your" if board is g.his_shots else "Vornmark's"
+        text = "%s: %s shot of volley %s" % (name, whose, letters(value)) if value else name + ": not shot"
+        if self.state == FLEET_REVEALED and g.my_sea.get(column, row):
+            text += ", Vornmark's ship"
+        return text
+
+    def panel_cell_name(self, ship, cell):
+        name = "%s, cell %d" % (SHIP_NAMES[ship], cell + 1)
+        if self.shown_fleet is not None:
+            hit = hit_at(self.shown_fleet[ship], cell)
+            name += ", hit in volley " + letters(hit) if hit > 0 else ", not hit"
+        if self.state == PLACING and ship == self.selected_ship:
+            name += ", selected"
+        return name
 
     # ---- games ----
 

@@ -31,7 +31,10 @@ MALFORMED = (
     "options colour=red", "options level=Advanced", "pacing player=2", "pacing player=1 speed=1", "pacing player",
     "board my sea", "board", "board MY  SEA", "fleet", "fleet ours", "fleet my his", "state now", "title x",
     "legend 1", "status 2", "new game", "release 1", "place here", "simulate 2", "fire 3 4", "STATE",
+    "key", "key 5", "key space", "key Space Space", "key Enter", "focus grid",
 )
+MOVING_KEYS = ("Left", "Right", "Up", "Down", "Home", "End", "Tab", "Backtab")
+PRESSING_KEYS = ("Space", "Return", "R", "1", "2", "3", "4")
 # Settings files for a few seeds: other grid sizes, levels and paces.
 SETTINGS_VARIANTS = (
     None, None, None, None, None,
@@ -134,6 +137,8 @@ class ScriptWriter:
                 self.raw_press()
             elif roll < 0.263:
                 emit(rng.choice(("new", "place", "simulate" if rng.random() < 0.5 else "new")))
+            elif roll < 0.33:
+                self.keys()
             else:
                 self.play()
         if not self.out.ended and rng.random() < 0.3:
@@ -354,6 +359,16 @@ class ScriptWriter:
             self.out.emit("%s 5 5" % word)
         else:
             self.raw_press()
+
+    def keys(self):
+        """A few moves of the focus, then often a press by key, sometimes the focus asked for."""
+        rng = self.rng
+        for _ in range(rng.randrange(4)):
+            self.out.emit("key " + rng.choice(MOVING_KEYS))
+        if rng.random() < 0.6:
+            self.out.emit("key " + rng.choice(PRESSING_KEYS))
+        if rng.random() < 0.3:
+            self.out.emit("focus")
 
     def raw_press(self):
         """A pixel anywhere, often one pixel off the edge of a rectangle, or outside the window."""

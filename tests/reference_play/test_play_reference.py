@@ -227,7 +227,7 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
                 setattr(play_flow.PlayFlow, name, original)
             play_flow.relocate_ship = original_relocate
             play_flow.PlayFlow.place_at = original_place_at
-        for needed in list(hooks) + ["relocated", "stayed", "fits nowhere", "beep", "bad", "dialog", "end",
+        for needed in list(hooks) + ["relocated", "stayed", "fits nowhere", "beep", "bad", "dialog", "end", "focus",
                                      "title Vornmark A", "title Vornmark B", "title Vornmark C",
                                      "title Vornmark D", "title Vornmark ",
                                      "warning \\nCouldn't place 1 shots",

@@ -101,3 +101,66 @@ def pack_position(x, y):
 def centre(rect):
     left, top, right, bottom = rect
     return trunc_div(left + right, 2), trunc_div(top + bottom, 2)
+
+
+# ---- the focus place of the keys ----
+
+GRID, PANELS, STATUS = "grid", "panel", "status"
+PANEL_LENGTHS = (2, 3, 4, 3)  # the cells of the four ship panels
+ZONE_AFTER = {GRID: PANELS, PANELS: STATUS, STATUS: GRID}
+ZONE_BEFORE = {after: before for before, after in ZONE_AFTER.items()}
+
+
+def clamp(value, low, high):
+    return max(low, min(high, value))
+
+
+class Focus:
+    """One grid cell, one ship-panel cell or the status button; grid and panels each remember their cell."""
+
+    def __init__(self):
+        self.zone = GRID
+        self.grid_cell = [0, 0]  # column, row
+        self.panel_cell = [0, 0]  # ship, cell
+
+    def fit(self, grid_size):
+        """Keeps the grid position inside a grid of grid_size cells a side."""
+        self.grid_cell = self.grid_cell_within(grid_size)
+
+    def grid_cell_within(self, grid_size):
+        return [clamp(v, 0, grid_size - 1) for v in self.grid_cell]
+
+    def move(self, key, grid_size):
+        """Moves for an arrow, Home, End, Tab or Backtab; False for any other key."""
+        self.fit(grid_size)
+        if key == "Tab":
+            self.zone = ZONE_AFTER[self.zone]
+        elif key == "Backtab":
+            self.zone = ZONE_BEFORE[self.zone]
+        elif key not in ("Left", "Right", "Up", "Down", "Home", "End"):
+            return False
+        elif self.zone == GRID:
+            column, row = self.grid_cell
+            steps = {"Left": (-1, 0), "Right": (1, 0), "Up": (0, -1), "Down": (0, 1)}
+            if key in steps:
+                column, row = column + steps[key][0], row + steps[key][1]
+            else:
+                column = 0 if key == "Home" else grid_size - 1
+            self.grid_cell = [clamp(column, 0, grid_size - 1), clamp(row, 0, grid_size - 1)]
+        elif self.zone == PANELS:
+            ship, cell = self.panel_cell
+            if key in ("Up", "Down"):
+                ship = clamp(ship + (1 if key == "Down" else -1), 0, 3)
+            elif key in ("Left", "Right"):
+                cell += 1 if key == "Right" else -1
+            else:
+                cell = 0 if key == "Home" else PANEL_LENGTHS[ship] - 1
+            self.panel_cell = [ship, clamp(cell, 0, PANEL_LENGTHS[ship] - 1)]
+        return True
+
+    def rect(self, layout):
+        if self.zone == GRID:
+            return layout.grid_cell_rect(*self.grid_cell_within(layout.grid_size))
+        if self.zone == PANELS:
+            return layout.panel_cell_rect(*self.panel_cell)
+        return layout.status_rect

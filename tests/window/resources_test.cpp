@@ -107,8 +107,8 @@ void ResourcesTest::help_pages_link_up() {
   const QString contents = resource_text(QStringLiteral(":/help/contents.html"));
   QVERIFY(!contents.isEmpty());
   const QStringList links = page_links(contents);
-  for (const char* page :
-       {"playing.html", "modes.html", "levels.html", "phases.html", "place.html", "counting.html", "menus.html"})
+  for (const char* page : {"playing.html", "modes.html", "levels.html", "phases.html", "place.html", "counting.html",
+                           "keys.html", "menus.html"})
     QVERIFY2(links.contains(QString::fromLatin1(page)), page);
 
   for (const QString& page : links) {

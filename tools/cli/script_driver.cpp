@@ -8,6 +8,7 @@
 #include "cli_text.h"
 #include "play/state_texts.h"
 #include "presentation/dialogs.h"
+#include "presentation/place_names.h"
 #include "setup/settings_file.h"
 
 namespace vornmark::cli {
@@ -82,6 +83,10 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = press(line, command == "rpress");
   } else if (command == "release" && w.size() == 1) {
     flow_.on_left_release();
+  } else if (command == "key" && w.size() == 2) {
+    ok = key(w[1]);
+  } else if (command == "focus" && w.size() == 1) {
+    printer_.line("focus", describe_focus(match_, flow_.scene(), focus_.place(match_.grid())));
   } else if (command == "options") {
     ok = options(line);
   } else if (command == "pacing") {
@@ -155,6 +160,15 @@ bool ScriptDriver::press(std::string_view line, bool right) {
     flow_.on_right_press(target);
   else
     flow_.on_left_press(target);
+  return true;
+}
+
+// A key is pressed and released at once.
+bool ScriptDriver::key(std::string_view name) {
+  const std::optional<Key> key = key_named(name);
+  if (!key) return false;
+  press_key(flow_, layout_, focus_, *key);
+  release_key(flow_, *key);
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include "play/game_recorder.h"
 #include "play/play_flow.h"
 #include "play/quiet_view.h"
+#include "presentation/keyboard.h"
 #include "presentation/layout.h"
 #include "report/platform.h"
 #include "setup/match.h"
@@ -67,6 +68,7 @@ class ScriptDriver {
 
  private:
   bool press(std::string_view line, bool right);
+  bool key(std::string_view name);
   bool options(std::string_view line);
   bool pacing(std::string_view line);
   bool display(std::string_view line);
@@ -84,6 +86,7 @@ class ScriptDriver {
   Layout& layout_;
   EventPrinter& printer_;
   GameRecorder* recorder_;
+  KeyboardFocus focus_;
 };
 
 }  // namespace vornmark::cli
