@@ -6,10 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "opponent/opponent.h"
 #include "opponent/placement_scan.h"
-#include "opponent/real_hits.h"
-#include "opponent/volley_planner.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 
 namespace vornmark {
@@ -28,38 +27,40 @@ struct BenchGame {
   explicit BenchGame(int grid) {
     StartUpOptions options;
     options.command_line = "-D3";
-    start_up(game, options);
-    game.settings.MaxCells = grid;
-    game.settings.PlayLevel = kIntermediate;
-    game.settings.NumberOfShots = 10;
-    game.settings.AmbiguityThreshold = 10;
-    for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships,
-                         &game.tally, &game.wk_tots, &game.temp_tally})
-      board->set_size(grid, grid);
-    for (Board& board : game.ship_tallies) board.set_size(grid, grid);
+    start_up(match, options);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_settings().PlayLevel = kIntermediate;
+    match.mutable_settings().NumberOfShots = 10;
+    match.mutable_settings().AmbiguityThreshold = 10;
+    match.resize_boards_to_grid();
+    opponent.resize(grid);
   }
   QuietPlatform platform;
-  Game game{platform};
+  Match match{platform};
+  Opponent opponent{match.report()};
 };
 
 void BM_ScanShip(benchmark::State& state) {
   auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
-  Game& game = bench->game;
+  Match& match = bench->match;
+  Opponent& opponent = bench->opponent;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(scan_ship(game.my_shots, &game.his_sea, game.his_fleet[kBattleship], game.tally));
+    benchmark::DoNotOptimize(scan_ship(match.my_shots(), &opponent.his_sea(), match.mutable_his_fleet()[kBattleship],
+                                       opponent.mutable_tally()));
   }
 }
 BENCHMARK(BM_ScanShip)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
 
 void BM_PlanFirstVolley(benchmark::State& state) {
   auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
-  Game& game = bench->game;
+  Match& match = bench->match;
+  Opponent& opponent = bench->opponent;
   for (auto _ : state) {
     state.PauseTiming();
-    game.my_shots.clear();
-    game.computer_volley = 1;
+    match.mutable_my_shots().clear();
+    match.mutable_counters().computer_volley = 1;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(plan_volley(game));
+    benchmark::DoNotOptimize(opponent.plan_volley(match));
   }
 }
 BENCHMARK(BM_PlanFirstVolley)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
@@ -71,26 +72,27 @@ constexpr CellPos kLateUnshotCells[] = {
     {13, 21}, {15, 9},  {15, 12}, {16, 10}, {16, 11}, {16, 12}, {17, 10}, {22, 10}, {22, 11}, {23, 12},
 };
 
-void lay_out_late_position(Game& game) {
+void lay_out_late_position(Match& match) {
   for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 30; ++x) game.my_shots.cell(x, y) = 1;
-  for (CellPos c : kLateUnshotCells) game.my_shots.cell(c.x, c.y) = 0;
-  game.computer_volley = 2;
+    for (int x = 0; x < 30; ++x) match.mutable_my_shots().cell(x, y) = 1;
+  for (CellPos c : kLateUnshotCells) match.mutable_my_shots().cell(c.x, c.y) = 0;
+  match.mutable_counters().computer_volley = 2;
 }
 
 void BM_PlanLateDeltaVolley(benchmark::State& state) {
   auto bench = std::make_unique<BenchGame>(30);
-  Game& game = bench->game;
-  lay_out_late_position(game);
-  if (plan_volley(game) != VolleyPhase::Delta) state.SkipWithError("the position is not in the DELTA phase");
+  Match& match = bench->match;
+  Opponent& opponent = bench->opponent;
+  lay_out_late_position(match);
+  if (opponent.plan_volley(match) != VolleyPhase::Delta) state.SkipWithError("the position is not in the DELTA phase");
   int fired = 0;
-  for (CellPos c : kLateUnshotCells) fired += game.my_shots.cell(c.x, c.y) == 2;
+  for (CellPos c : kLateUnshotCells) fired += match.my_shots().cell(c.x, c.y) == 2;
   if (fired != 10) state.SkipWithError("the DELTA phase did not fire ten shots");
   for (auto _ : state) {
     state.PauseTiming();
-    lay_out_late_position(game);
+    lay_out_late_position(match);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(plan_volley(game));
+    benchmark::DoNotOptimize(opponent.plan_volley(match));
   }
 }
 BENCHMARK(BM_PlanLateDeltaVolley)->Unit(benchmark::kMicrosecond);
@@ -99,19 +101,20 @@ BENCHMARK(BM_PlanLateDeltaVolley)->Unit(benchmark::kMicrosecond);
 // after volley with the hits scored automatically until the fleet is sunk.
 void BM_SimulatedGame(benchmark::State& state) {
   auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
-  Game& game = bench->game;
+  Match& match = bench->match;
+  Opponent& opponent = bench->opponent;
   long volleys = 0;
   for (auto _ : state) {
-    int counter = -1;
-    new_game(game, counter);
-    game.his_real_ships.clear();
-    random_place_fleet(game, game.his_fleet, game.his_real_ships);
+    match.new_game(Match::Counted::No);
+    opponent.new_game();
+    match.mutable_his_real_ships().clear();
+    random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
     int left = 12;
-    for (game.computer_volley = 1; left > 0; ++game.computer_volley) {
-      plan_volley(game);
-      take_real_hits(game);
+    for (match.mutable_counters().computer_volley = 1; left > 0; ++match.mutable_counters().computer_volley) {
+      opponent.plan_volley(match);
+      match.take_real_hits();
       left = 0;
-      for (const Ship& ship : game.his_fleet) left += ship.cells_left();
+      for (const Ship& ship : match.his_fleet()) left += ship.cells_left();
       ++volleys;
     }
   }

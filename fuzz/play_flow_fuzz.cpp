@@ -16,7 +16,7 @@
 #include "play_invariants.h"
 #include "presentation/dialogs.h"
 #include "presentation/layout.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 
@@ -139,26 +139,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UnflushedFileOps file_ops;
   FUZZ_CHECK(save_settings(settings, dir, file_ops), "cannot write the settings file");
   OkPlatform platform;
-  Game game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = "-D3 -D0";
   options.settings_dir = dir;
-  start_up(game, options);
-  FUZZ_CHECK(game.settings == settings, "start-up did not take the settings from the file");
-  game.random.seed(seed);
-  game.who_starts = who_starts;
-  game.report.set_main_window_ready(true);
+  start_up(match, options);
+  FUZZ_CHECK(match.settings() == settings, "start-up did not take the settings from the file");
+  match.random().seed(seed);
+  match.set_who_starts(who_starts);
+  match.report().set_main_window_ready(true);
   if (tracing())
     std::fprintf(stderr, "grid %d shots %d threshold %d automatic %d pauses %d/%d offense %d level %d %s starts\n",
                  settings.MaxCells, settings.NumberOfShots, settings.AmbiguityThreshold, settings.AutomaticMode,
                  settings.PausePlayer, settings.PauseVornmark, settings.DefenseMode, settings.PlayLevel,
                  who_starts == WhoStarts::You ? "player" : "computer");
 
-  CheckingView view(game);
-  PlayFlow flow(game, view);
+  CheckingView view(match);
+  PlayFlow flow(match, view);
   Layout layout;
-  layout_window(layout, game, width, height);
-  InvariantChecker checker(game, platform, view);
+  layout_window(layout, match, width, height);
+  InvariantChecker checker(flow, platform, view);
   checker.check("start-up");
 
   int simulations = 0;
@@ -181,10 +181,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         flow.on_left_release();
         break;
       case kPressTarget:
-        flow.on_left_press(traced("press", any_target(in, game.grid())));
+        flow.on_left_press(traced("press", any_target(in, match.grid())));
         break;
       case kRightPressTarget:
-        flow.on_right_press(traced("right press", any_target(in, game.grid())));
+        flow.on_right_press(traced("right press", any_target(in, match.grid())));
         break;
       case kNewGame:
         flow.start_new_game();
@@ -193,24 +193,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         flow.enter_place_mode();
         break;
       case kSimulation:
-        if (game.grid() <= kLargestSimulatedGrid && simulations++ < kMaxSimulations) flow.run_simulation();
+        if (match.grid() <= kLargestSimulatedGrid && simulations++ < kMaxSimulations) flow.run_simulation();
         break;
       case kOptionsDialog: {
         // Opened, changed and confirmed with OK once; Cancel would change nothing.
-        options_dialog_ok(flow, options_from(in, options_dialog_init(game)));
+        options_dialog_ok(flow, options_from(in, options_dialog_init(match)));
         break;
       }
       case kPacingDialog: {
-        PacingDialogState state = pacing_dialog_init(game);
+        PacingDialogState state = pacing_dialog_init(match);
         const std::uint8_t clicks = in.byte();
         if (clicks & 1) state.pause_after_player = !state.pause_after_player;
         if (clicks & 2) state.pause_after_vornmark = !state.pause_after_vornmark;
-        pacing_dialog_ok(game, state);
+        pacing_dialog_ok(match, state);
         break;
       }
       case kResizeWindow: {
         const int new_width = in.u16() & 0x7FFF;
-        layout_window(layout, game, new_width, in.u16() & 0x7FFF);
+        layout_window(layout, match, new_width, in.u16() & 0x7FFF);
         break;
       }
     }

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "model/ship.h"
-#include "setup/game.h"
+#include "play/play_flow.h"
 
 namespace vornmark::fuzz {
 
@@ -75,8 +75,8 @@ void CheckingView::set_background(Colour colour) {
 }
 
 void CheckingView::invalidate_cell(int column, int row) {
-  FUZZ_CHECK(column >= 0 && column < game_.grid() && row >= 0 && row < game_.grid(),
-             "redraw of cell %d,%d outside the %d x %d grid", column, row, game_.grid(), game_.grid());
+  FUZZ_CHECK(column >= 0 && column < match_.grid() && row >= 0 && row < match_.grid(),
+             "redraw of cell %d,%d outside the %d x %d grid", column, row, match_.grid(), match_.grid());
 }
 
 void CheckingView::invalidate_panel(int ship) { FUZZ_CHECK(ship >= 0 && ship < 4, "redraw of panel %d", ship); }
@@ -84,10 +84,13 @@ void CheckingView::invalidate_panel(int ship) { FUZZ_CHECK(ship >= 0 && ship < 4
 void CheckingView::invalidate_ship_cells(const Ship& ship) {
   for (int i = 0; i < ship.cell_count(); ++i) {
     const CellPos p = ship.cells()[static_cast<std::size_t>(i)];
-    FUZZ_CHECK(p == Ship::kUnplaced || (p.x >= 0 && p.x < game_.grid() && p.y >= 0 && p.y < game_.grid()),
+    FUZZ_CHECK(p == Ship::kUnplaced || (p.x >= 0 && p.x < match_.grid() && p.y >= 0 && p.y < match_.grid()),
                "redraw of %s at %d,%d outside the grid", ship.display_name(), p.x, p.y);
   }
 }
+
+InvariantChecker::InvariantChecker(const PlayFlow& flow, OkPlatform& platform, const CheckingView& view)
+    : flow_(flow), match_(flow.match()), platform_(platform), view_(view) {}
 
 bool InvariantChecker::check(const char* step) {
   check_boxes(step);
@@ -100,82 +103,86 @@ bool InvariantChecker::check(const char* step) {
 }
 
 void InvariantChecker::check_settings(const char* step) const {
-  const GameSettings& s = game_.settings;
+  const GameSettings& s = match_.settings();
   FUZZ_CHECK(s.NumberOfShots >= 1 && s.NumberOfShots <= 10 && s.AmbiguityThreshold >= 1 && s.AmbiguityThreshold <= 30 &&
                  (s.AutomaticMode == 0 || s.AutomaticMode == 1) && (s.DefenseMode == 0 || s.DefenseMode == 1) &&
                  s.PauseVornmark <= 1 && s.PausePlayer <= 1 && s.PlayLevel >= 0 && s.PlayLevel <= 2,
              "after %s: a setting left its range", step);
-  for (const Board* board : {&game_.my_sea, &game_.my_shots, &game_.his_sea, &game_.his_shots, &game_.his_real_ships})
-    FUZZ_CHECK(board->width() == game_.grid() && board->height() == game_.grid(), "after %s: %s is %d x %d", step,
+  for (const Board* board : {&match_.my_sea(), &match_.my_shots(), &match_.his_shots(), &match_.his_real_ships()})
+    FUZZ_CHECK(board->width() == match_.grid() && board->height() == match_.grid(), "after %s: %s is %d x %d", step,
                board->display_name(), board->width(), board->height());
 }
 
 void InvariantChecker::check_counters(const char* step) const {
-  const int state = static_cast<int>(game_.play_state);
+  const int state = static_cast<int>(match_.play_state());
   FUZZ_CHECK(state >= 0 && state <= 7, "after %s: play state %d", step, state);
-  FUZZ_CHECK(game_.selected_ship >= 0 && game_.selected_ship <= 3, "after %s: selected ship %d", step,
-             game_.selected_ship);
-  if (game_.play_state == PlayState::Idle) return;
+  const int selected = flow_.scene().selected_ship;
+  FUZZ_CHECK(selected >= 0 && selected <= 3, "after %s: selected ship %d", step, selected);
+  if (match_.play_state() == PlayState::Idle) return;
 
-  FUZZ_CHECK(game_.player_shots_per_volley >= 1 && game_.player_shots_per_volley <= 10,
-             "after %s: the player has %d shots per volley", step, game_.player_shots_per_volley);
-  FUZZ_CHECK(game_.computer_shots_per_volley >= 1 && game_.computer_shots_per_volley <= 10,
-             "after %s: the computer has %d shots per volley", step, game_.computer_shots_per_volley);
-  FUZZ_CHECK(game_.next_shot >= 1, "after %s: next shot %d", step, game_.next_shot);
+  FUZZ_CHECK(match_.counters().player_shots_per_volley >= 1 && match_.counters().player_shots_per_volley <= 10,
+             "after %s: the player has %d shots per volley", step, match_.counters().player_shots_per_volley);
+  FUZZ_CHECK(match_.counters().computer_shots_per_volley >= 1 && match_.counters().computer_shots_per_volley <= 10,
+             "after %s: the computer has %d shots per volley", step, match_.counters().computer_shots_per_volley);
+  FUZZ_CHECK(match_.counters().next_shot >= 1, "after %s: next shot %d", step, match_.counters().next_shot);
 
   // A side's counter runs at most one volley ahead of its shots (two for the player, whose
   // first volley is number 2 in a game the computer opened). Simulated games are the
   // exception: each computer turn without a pause hands over to the player, who never fires.
-  FUZZ_CHECK(game_.player_volley >= 0, "after %s: player volley %d", step, game_.player_volley);
-  const ShotSummary player = summarise_shots(game_.his_shots, game_.player_volley);
-  if (game_.simulation_mode == 0)
-    FUZZ_CHECK(game_.player_volley <= player.largest + 2, "after %s: player volley %d, the latest shots of volley %d",
-               step, game_.player_volley, player.largest);
-  FUZZ_CHECK(game_.computer_volley >= 1, "after %s: computer volley %d", step, game_.computer_volley);
+  FUZZ_CHECK(match_.counters().player_volley >= 0, "after %s: player volley %d", step, match_.counters().player_volley);
+  const ShotSummary player = summarise_shots(match_.his_shots(), match_.counters().player_volley);
+  if (match_.simulation_mode() == 0)
+    FUZZ_CHECK(match_.counters().player_volley <= player.largest + 2,
+               "after %s: player volley %d, the latest shots of volley %d", step, match_.counters().player_volley,
+               player.largest);
+  FUZZ_CHECK(match_.counters().computer_volley >= 1, "after %s: computer volley %d", step,
+             match_.counters().computer_volley);
   // The planner fires fewer shots, or none, when no placement fits the reports (Manual mode
   // lets the player report anything); it then says so with "Couldn't place".
-  const ShotSummary computer = summarise_shots(game_.my_shots, game_.computer_volley);
+  const ShotSummary computer = summarise_shots(match_.my_shots(), match_.counters().computer_volley);
   if (!planner_gave_up_ && computer.free > 0)
-    FUZZ_CHECK(game_.computer_volley <= computer.largest + 1,
-               "after %s: computer volley %d, its latest shots of volley %d", step, game_.computer_volley,
+    FUZZ_CHECK(match_.counters().computer_volley <= computer.largest + 1,
+               "after %s: computer volley %d, its latest shots of volley %d", step, match_.counters().computer_volley,
                computer.largest);
 
-  if (game_.play_state == PlayState::PlayerAiming) {
+  if (match_.play_state() == PlayState::PlayerAiming) {
     const int placed = player.of_volley;
-    FUZZ_CHECK(placed == game_.next_shot - 1, "after %s: %d shots of volley %d on \"HIS SHOTS\", next shot %d", step,
-               placed, game_.player_volley, game_.next_shot);
-    FUZZ_CHECK(game_.next_shot - 1 <= game_.player_shots_per_volley, "after %s: %d shots placed of %d allowed", step,
-               game_.next_shot - 1, game_.player_shots_per_volley);
+    FUZZ_CHECK(placed == match_.counters().next_shot - 1,
+               "after %s: %d shots of volley %d on \"HIS SHOTS\", next shot %d", step, placed,
+               match_.counters().player_volley, match_.counters().next_shot);
+    FUZZ_CHECK(match_.counters().next_shot - 1 <= match_.counters().player_shots_per_volley,
+               "after %s: %d shots placed of %d allowed", step, match_.counters().next_shot - 1,
+               match_.counters().player_shots_per_volley);
   }
-  for (const Ship& ship : game_.my_fleet) check_hits(ship, game_.player_volley, step);
-  for (const Ship& ship : game_.his_fleet) check_hits(ship, game_.computer_volley, step);
+  for (const Ship& ship : match_.my_fleet()) check_hits(ship, match_.counters().player_volley, step);
+  for (const Ship& ship : match_.his_fleet()) check_hits(ship, match_.counters().computer_volley, step);
 }
 
 void InvariantChecker::check_shot_board(const char* step) const {
-  const Board& shots = game_.his_shots;
+  const Board& shots = match_.his_shots();
   for (int y = 0; y < shots.height(); ++y)
     for (int x = 0; x < shots.width(); ++x) {
       const int volley = shots.cell(x, y);
-      FUZZ_CHECK(volley >= 0 && volley <= std::max(game_.player_volley, 0),
+      FUZZ_CHECK(volley >= 0 && volley <= std::max(match_.counters().player_volley, 0),
                  "after %s: \"HIS SHOTS\" holds volley %d at %d,%d; the player's volley is %d", step, volley, x, y,
-                 game_.player_volley);
+                 match_.counters().player_volley);
     }
-  const Board& computer = game_.my_shots;
+  const Board& computer = match_.my_shots();
   for (int y = 0; y < computer.height(); ++y)
     for (int x = 0; x < computer.width(); ++x)
-      FUZZ_CHECK(computer.cell(x, y) >= 0 && computer.cell(x, y) <= std::max(game_.computer_volley, 0),
+      FUZZ_CHECK(computer.cell(x, y) >= 0 && computer.cell(x, y) <= std::max(match_.counters().computer_volley, 0),
                  "after %s: \"MY SHOTS\" holds volley %d at %d,%d; the computer's volley is %d", step,
-                 computer.cell(x, y), x, y, game_.computer_volley);
+                 computer.cell(x, y), x, y, match_.counters().computer_volley);
 }
 
 void InvariantChecker::check_computer_fleet(const char* step) const {
-  const Board& sea = game_.my_sea;
+  const Board& sea = match_.my_sea();
   // Before the first game the sea is empty; the Options dialog's change of mode may already
   // have begun one without leaving Idle.
   const ShipCounts counts = count_ship_cells(sea);
-  if (game_.play_state == PlayState::Idle && counts.ships() == 0 && counts.other == 0) return;
+  if (match_.play_state() == PlayState::Idle && counts.ships() == 0 && counts.other == 0) return;
   int fleet_cells = 0;
-  for (const Ship& ship : game_.my_fleet) {
+  for (const Ship& ship : match_.my_fleet()) {
     fleet_cells += ship.cell_count();
     const int on_sea = counts.of_value[static_cast<std::size_t>(ship.id())];
     FUZZ_CHECK(on_sea == ship.cell_count(), "after %s: %d cells of %s on \"MY SEA\"", step, on_sea,
@@ -192,18 +199,18 @@ void InvariantChecker::check_computer_fleet(const char* step) const {
 
 void InvariantChecker::check_placed_fleet(const char* step) {
   // The player's ships stand on "HIS REAL SHIPS" whole or not at all.
-  const Board& real = game_.his_real_ships;
+  const Board& real = match_.his_real_ships();
   const ShipCounts counts = count_ship_cells(real);
-  for (const Ship& ship : game_.his_fleet) {
+  for (const Ship& ship : match_.his_fleet()) {
     const int on_board = counts.of_value[static_cast<std::size_t>(ship.id())];
     FUZZ_CHECK_KNOWN("ghost-ships", known_fault_met_, on_board == 0 || on_board == ship.cell_count(),
                      "after %s: %d cells of %s on \"HIS REAL SHIPS\"", step, on_board, ship.display_name());
-    // In Place mode the ships' cells are the player's real ships, and a ship that is not
-    // placed is not on the board; later the opponent uses the cells as scratch.
-    if (game_.play_state != PlayState::Placing) continue;
-    FUZZ_CHECK_KNOWN("ghost-ships", known_fault_met_, ship.is_placed() || on_board == 0,
-                     "after %s: %s is not placed, yet %d of its cells are on \"HIS REAL SHIPS\"", step,
-                     ship.display_name(), on_board);
+    // A placed ship lies where its cells say. In Place mode a ship that is not placed is not on
+    // the board; a new game unplaces the ships and leaves the board as it was.
+    if (match_.play_state() == PlayState::Placing)
+      FUZZ_CHECK_KNOWN("ghost-ships", known_fault_met_, ship.is_placed() || on_board == 0,
+                       "after %s: %s is not placed, yet %d of its cells are on \"HIS REAL SHIPS\"", step,
+                       ship.display_name(), on_board);
     if (!ship.is_placed()) continue;
     for (int i = 0; i < ship.cell_count(); ++i) {
       const CellPos p = ship.cells()[static_cast<std::size_t>(i)];

@@ -8,15 +8,16 @@
 #include "play/view.h"
 
 namespace vornmark {
-class Game;
-}
+class Match;
+class PlayFlow;
+}  // namespace vornmark
 
 namespace vornmark::fuzz {
 
 // Redraw requests must name cells inside the grid and one of the four panels.
 class CheckingView : public View {
  public:
-  explicit CheckingView(const Game& game) : game_(game) {}
+  explicit CheckingView(const Match& match) : match_(match) {}
 
   void beep() override { ++beeps; }
   void set_background(Colour colour) override;
@@ -35,13 +36,12 @@ class CheckingView : public View {
   std::vector<std::string> errors;
 
  private:
-  const Game& game_;
+  const Match& match_;
 };
 
 class InvariantChecker {
  public:
-  InvariantChecker(const Game& game, OkPlatform& platform, const CheckingView& view)
-      : game_(game), platform_(platform), view_(view) {}
+  InvariantChecker(const PlayFlow& flow, OkPlatform& platform, const CheckingView& view);
 
   // Checks everything after a step; `step` names it in the message of a failed check. False
   // when a known fault was met: what follows it is not worth running.
@@ -55,7 +55,8 @@ class InvariantChecker {
   void check_placed_fleet(const char* step);
   void check_boxes(const char* step);
 
-  const Game& game_;
+  const PlayFlow& flow_;
+  const Match& match_;
   OkPlatform& platform_;
   const CheckingView& view_;
   std::size_t boxes_seen_ = 0;

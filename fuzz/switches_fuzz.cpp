@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "setup/switches.h"
 
@@ -49,20 +49,18 @@ void check_same_fleet(const Fleet& found, const Fleet& expected) {
 }
 
 // Everything but the switches is as start-up with -D3 alone leaves it.
-void check_only_switches_changed(Game& game, Game& baseline, const OkPlatform& platform) {
+void check_only_switches_changed(const Match& match, const Match& baseline, const OkPlatform& platform) {
   FUZZ_CHECK(platform.boxes.empty(), "start-up showed \"%s\"", platform.boxes.front().text.c_str());
-  FUZZ_CHECK(game.settings == baseline.settings, "the switches changed the settings");
-  FUZZ_CHECK(game.random.state() == 1, "the generator was seeded despite -D3");
-  FUZZ_CHECK(!game.report.log().is_open(), "the trace log was opened");
-  FUZZ_CHECK(game.game_counter == 0 && game.play_state == PlayState::Idle && game.who_starts == WhoStarts::You,
+  FUZZ_CHECK(match.settings() == baseline.settings(), "the switches changed the settings");
+  FUZZ_CHECK(match.random().state() == 1, "the generator was seeded despite -D3");
+  FUZZ_CHECK(!match.report().log().is_open(), "the trace log was opened");
+  FUZZ_CHECK(match.game_counter() == 0 && match.play_state() == PlayState::Idle && match.who_starts() == WhoStarts::You,
              "the switches changed the play state");
-  for (Board Game::*board : {&Game::my_sea, &Game::my_shots, &Game::his_sea, &Game::his_shots, &Game::his_real_ships,
-                             &Game::tally, &Game::wk_tots, &Game::temp_tally})
-    check_same_board_sizes(game.*board, baseline.*board);
-  for (std::size_t i = 0; i < game.ship_tallies.size(); ++i)
-    check_same_board_sizes(game.ship_tallies[i], baseline.ship_tallies[i]);
-  check_same_fleet(game.my_fleet, baseline.my_fleet);
-  check_same_fleet(game.his_fleet, baseline.his_fleet);
+  for (const Board& (Match::*board)() const :
+       {&Match::my_sea, &Match::my_shots, &Match::his_shots, &Match::his_real_ships})
+    check_same_board_sizes((match.*board)(), (baseline.*board)());
+  check_same_fleet(match.my_fleet(), baseline.my_fleet());
+  check_same_fleet(match.his_fleet(), baseline.his_fleet());
 }
 
 }  // namespace
@@ -91,28 +89,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Start-up with the switches.
   const std::string command_line = "-D3 " + without_trace_switch(text);
   OkPlatform platform;
-  Game game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = command_line;
-  start_up(game, options);
+  start_up(match, options);
 
   OkPlatform baseline_platform;
-  Game baseline(baseline_platform);
+  Match baseline(baseline_platform);
   StartUpOptions baseline_options;
   baseline_options.command_line = "-D3";
   start_up(baseline, baseline_options);
-  check_only_switches_changed(game, baseline, platform);
+  check_only_switches_changed(match, baseline, platform);
 
   DiagnosticSwitches expected;
   read_switches(command_line, expected);
-  FUZZ_CHECK(same(game.switches, expected), "start-up read other switches than the command line holds");
-  FUZZ_CHECK(game.switches.on(3) && !game.switches.on(1), "D3 must be on and D1 off");
+  FUZZ_CHECK(same(match.switches(), expected), "start-up read other switches than the command line holds");
+  FUZZ_CHECK(match.switches().on(3) && !match.switches().on(1), "D3 must be on and D1 off");
 
   // G and L switch D0 on at the start of the game they name, and not before.
-  const DiagnosticSwitches& s = game.switches;
+  const DiagnosticSwitches& s = match.switches();
   const bool d0_at_start = s.on(0);
   for (int played = 1; played <= 3; ++played) {
-    new_game(game, game.game_counter);
+    match.new_game(Match::Counted::Yes);
     const bool named = (s.first_game > 0 && s.first_game <= played) || (s.last_game > 0 && s.last_game <= played);
     FUZZ_CHECK(s.on(0) == (d0_at_start || named), "D0 is %d after game %d with G=%d L=%d", s.on(0), played,
                s.first_game, s.last_game);

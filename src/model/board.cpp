@@ -47,6 +47,12 @@ std::int32_t& Board::at(int x, int y) {
   return outside_;
 }
 
+std::int32_t Board::at(int x, int y) const {
+  if (in_bounds(x, y)) return cell(x, y);
+  reporter_->bounds_error(format_text("\nError accessing %s at %d,%d\n", display_name(), x, y));
+  return 0;
+}
+
 void Board::clear() {
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x) cell(x, y) = 0;
@@ -105,7 +111,7 @@ void Board::record_shot(int volley, int x, int y) {
   }
 }
 
-void Board::dump_numbers() {
+void Board::dump_numbers() const {
   TraceLog& log = reporter_->log();
   if (!log.writes_next()) {
     // Nothing of it will be written; only the messages count.
@@ -130,7 +136,7 @@ void Board::dump_numbers() {
   log.trace("\n");
 }
 
-void Board::dump_letters(const Board& other) {
+void Board::dump_letters(const Board& other) const {
   TraceLog& log = reporter_->log();
   if (!log.writes_next()) {
     for (int i = 0; i < height_ + 2; ++i) log.count_unwritten();

@@ -33,7 +33,9 @@ class Board {
   // Bounds-checked access. Outside the grid it reports "Error accessing" and yields a scratch
   // cell that reads 0 and swallows writes, so no memory outside the storage is touched.
   std::int32_t& at(int x, int y);
-  std::int32_t at(CellPos p) { return at(p.x, p.y); }
+  std::int32_t at(CellPos p) const { return at(p.x, p.y); }
+  // The same check for reading only: a position outside reports the error and reads 0.
+  std::int32_t at(int x, int y) const;
 
   // Unchecked access for positions already proven inside.
   std::int32_t& cell(int x, int y) { return cells_[static_cast<std::size_t>(x + y * width_)]; }
@@ -54,8 +56,8 @@ class Board {
   void record_shot(int volley, int x, int y);
 
   // The board as numbers, and as ship letters beside another board's values, to the trace.
-  void dump_numbers();
-  void dump_letters(const Board& other);
+  void dump_numbers() const;
+  void dump_letters(const Board& other) const;
 
   // The name as messages and dumps show it: "(null)" for a board without a name.
   const char* display_name() const { return name_ ? name_->c_str() : "(null)"; }

@@ -50,6 +50,8 @@ class Ship {
   const std::array<std::int32_t, kMaxCells>& hits() const { return hits_; }
   std::array<std::int32_t, kMaxCells>& matched() { return matched_; }
   void set_tot_matches(int count) { tot_matches_ = count; }
+  // Takes over the hit record of another ship of the same kind, slot by slot.
+  void copy_hits_from(const Ship& other) { hits_ = other.hits_; }
   Reporter& reporter() const { return *reporter_; }
 
  private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/board.h"
-#include "setup/game.h"
+#include "setup/random.h"
 
 namespace vornmark {
 
@@ -104,8 +104,9 @@ int best_run(const TargetCandidate* list, int n) {
 
 }  // namespace
 
-const TargetCandidate* target_list(Game& game, const Board& tally, const Board& shots, const Board* secondary) {
-  TargetCandidate* list = game.targets.data();
+const TargetCandidate* target_list(TargetList& targets, const Board& tally, const Board& shots, const Board* secondary,
+                                   int play_level, Lcg& random) {
+  TargetCandidate* list = targets.data();
   // The boards share the grid's size; the guards only keep a mismatch from reading or
   // writing outside their storage or the list's.
   const int width = std::min(tally.width(), shots.width());
@@ -126,8 +127,8 @@ const TargetCandidate* target_list(Game& game, const Board& tally, const Board& 
   sort_best_first(list, n);
 
   if (n > 0) {
-    const int pool = game.settings.PlayLevel == kNovice ? n : best_run(list, n);
-    const int k = game.random.draw() % pool;
+    const int pool = play_level == kNovice ? n : best_run(list, n);
+    const int k = random.draw() % pool;
     std::swap(list[0], list[k]);
   }
   // Only the column marks the end: the other fields keep what an earlier list left there.

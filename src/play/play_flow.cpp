@@ -1,35 +1,72 @@
 #include "play/play_flow.h"
 
-#include <array>
-
-#include "model/ship_on_board.h"
-#include "opponent/real_hits.h"
-#include "opponent/relocation.h"
-#include "opponent/volley_planner.h"
 #include "play/fleet_status.h"
 #include "play/view.h"
-#include "setup/game.h"
-#include "setup/start_up.h"
+#include "report/reporter.h"
 
 namespace vornmark {
 
+PlayFlow::PlayFlow(Match& match, View& view)
+    : match_(match), view_(view), opponent_(match.report(), match.grid()), hint_(match.platform()) {
+  update_counts();
+}
+
+void PlayFlow::update_counts() {
+  const GameSettings& settings = match_.settings();
+  if (settings.Hint != 0) hint_.count(match_);
+  scene_.hint = settings.Hint != 0 ? &hint_ : nullptr;
+  scene_.vornmark_view = settings.VornmarkView != 0 ? &opponent_.reasoner() : nullptr;
+}
+
+void PlayFlow::show_hint(bool on) {
+  match_.mutable_settings().Hint = on ? 1 : 0;
+  update_counts();
+  view_.redraw_all();
+}
+
+void PlayFlow::show_vornmark_view(bool on) {
+  match_.mutable_settings().VornmarkView = on ? 1 : 0;
+  update_counts();
+  view_.redraw_all();
+}
+
 void PlayFlow::show(PlayState state, Colour background) {
-  game_.play_state = state;
-  game_.background_colour = background;
+  match_.set_play_state(state);
+  scene_.background_colour = background;
   view_.set_background(background);
+}
+
+void PlayFlow::show_player_side() {
+  scene_.shown_board = ShownBoard::HisShots;
+  scene_.shown_fleet = ShownFleet::Mine;
+  scene_.current_volley = CurrentVolley::Player;
+}
+
+void PlayFlow::show_computer_side() {
+  scene_.shown_board = ShownBoard::MyShots;
+  scene_.shown_fleet = ShownFleet::His;
+  scene_.current_volley = CurrentVolley::Computer;
+}
+
+void PlayFlow::begin_game(Match::Counted counted, Match::PlayerFleet fleet) {
+  match_.new_game(counted, fleet);
+  opponent_.new_game();
+  update_counts();
 }
 
 void PlayFlow::on_left_press(const ClickTarget& target) {
   const ClickKind kind = target.kind;
-  switch (game_.play_state) {
+  const VolleyCounters& counters = match_.counters();
+  const GameSettings& settings = match_.settings();
+  switch (match_.play_state()) {
     case PlayState::Idle:
       view_.beep();
       return;
     case PlayState::ComputerVolleyShown:
-      if (kind == ClickKind::ShipPanel && game_.settings.AutomaticMode == 0) {
+      if (kind == ClickKind::ShipPanel && settings.AutomaticMode == 0) {
         report_hit(target.ship, target.cell);
       } else if (kind == ClickKind::StatusButton) {
-        if (game_.simulation_mode != 0)
+        if (match_.simulation_mode() != 0)
           start_computer_turn();
         else
           start_player_turn();
@@ -42,7 +79,7 @@ void PlayFlow::on_left_press(const ClickTarget& target) {
         aim(target.column, target.row);
       } else if (kind == ClickKind::ShipPanel) {
         highlight(target.ship, target.cell);
-      } else if (kind == ClickKind::StatusButton && game_.next_shot > game_.player_shots_per_volley) {
+      } else if (kind == ClickKind::StatusButton && counters.next_shot > counters.player_shots_per_volley) {
         resolve_player_volley();
       } else {
         view_.beep();
@@ -51,7 +88,7 @@ void PlayFlow::on_left_press(const ClickTarget& target) {
     case PlayState::PlayerVolleyShown:
       if (kind != ClickKind::StatusButton) {
         view_.beep();
-      } else if (game_.settings.DefenseMode != 0) {
+      } else if (settings.DefenseMode != 0) {
         start_player_turn();
       } else {
         start_computer_turn();
@@ -79,17 +116,17 @@ void PlayFlow::on_left_press(const ClickTarget& target) {
 }
 
 void PlayFlow::on_left_release() {
-  if (game_.play_state != PlayState::PlayerAiming || game_.highlight_volley == 0) return;
-  const int grid = game_.grid();
+  if (match_.play_state() != PlayState::PlayerAiming || scene_.highlight_volley == 0) return;
+  const int grid = match_.grid();
   for (int row = 0; row < grid; ++row)
     for (int column = 0; column < grid; ++column)
-      if (game_.his_shots.at(column, row) == game_.highlight_volley) view_.invalidate_cell(column, row);
-  game_.highlight_volley = 0;
+      if (match_.his_shots().at(column, row) == scene_.highlight_volley) view_.invalidate_cell(column, row);
+  scene_.highlight_volley = 0;
 }
 
 void PlayFlow::on_right_press(const ClickTarget& target) {
-  if (game_.play_state == PlayState::Placing && target.kind == ClickKind::GridCell &&
-      game_.his_real_ships.at(target.column, target.row) != 0) {
+  if (match_.play_state() == PlayState::Placing && target.kind == ClickKind::GridCell &&
+      match_.his_real_ships().at(target.column, target.row) != 0) {
     rotate_placed(target.column, target.row);
     return;
   }
@@ -98,143 +135,132 @@ void PlayFlow::on_right_press(const ClickTarget& target) {
 
 void PlayFlow::start_player_turn() {
   show(PlayState::PlayerAiming, Colour::Teal);
-  game_.shown_board = ShownBoard::HisShots;
-  game_.shown_fleet = ShownFleet::Mine;
-  game_.current_volley = CurrentVolley::Player;
-  game_.player_volley += 1;
-  game_.next_shot = 1;
+  show_player_side();
+  VolleyCounters& counters = match_.mutable_counters();
+  counters.player_volley += 1;
+  counters.next_shot = 1;
   view_.redraw_all();
 }
 
 void PlayFlow::start_computer_turn() {
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
-  game_.computer_volley += 1;
-  const VolleyPhase phase = plan_volley(game_);
-  view_.set_title(std::string("Vornmark ") + phase_letter(phase));
-  if (game_.settings.AutomaticMode != 0) {
-    take_real_hits(game_);
+  match_.mutable_counters().computer_volley += 1;
+  const VolleyPhase phase = opponent_.plan_volley(match_);
+  std::string title = std::string("Vornmark ") + phase_letter(phase);
+  if (match_.settings().VornmarkView != 0)
+    title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
+  view_.set_title(title);
+  if (match_.settings().AutomaticMode != 0) {
+    match_.take_real_hits();
     check_computer_won();
   }
-  game_.shown_board = ShownBoard::MyShots;
-  game_.shown_fleet = ShownFleet::His;
-  game_.current_volley = CurrentVolley::Computer;
-  game_.next_shot = 1;
+  show_computer_side();
+  match_.mutable_counters().next_shot = 1;
   view_.redraw_all();
-  if (game_.settings.PauseVornmark == 0 && game_.play_state != PlayState::ComputerWon) start_player_turn();
+  if (match_.settings().PauseVornmark == 0 && match_.play_state() != PlayState::ComputerWon) start_player_turn();
 }
 
 void PlayFlow::resolve_player_volley() {
-  game_.play_state = PlayState::PlayerVolleyShown;
-  for (int ship = 0; ship < 4; ++ship) view_.invalidate_panel(ship);
+  match_.set_play_state(PlayState::PlayerVolleyShown);
+  for (int ship = 0; ship < kFleetSize; ++ship) view_.invalidate_panel(ship);
   view_.invalidate_status();
   view_.invalidate_legend();
 
   // Every shot of the volley, row by row; "MY SEA" is read afresh for each, so a ship moved
   // away by the Advanced level is judged at its new place by the later shots.
-  game_.his_shots.restart_search(game_.player_volley);
+  const int volley = match_.counters().player_volley;
+  Board& his_shots = match_.mutable_his_shots();
+  his_shots.restart_search(volley);
   CellPos shot;
-  while (game_.his_shots.next_match(shot)) {
-    const int id = game_.my_sea.at(shot.x, shot.y);
-    if (id < 1 || id > 4) continue;
-    if (game_.settings.PlayLevel == kAdvanced && game_.player_volley >= 6 && relocate_ship(game_, id - 1)) continue;
-    game_.my_fleet[id - 1].add_hit(game_.player_volley);
-    if (game_.player_shots_per_volley > 1) game_.player_shots_per_volley -= 1;
+  while (his_shots.next_match(shot)) {
+    const int id = match_.my_sea().at(shot.x, shot.y);
+    if (id < 1 || id > kFleetSize) continue;
+    if (match_.settings().PlayLevel == kAdvanced && volley >= 6 && opponent_.relocate_ship(match_, id - 1)) continue;
+    match_.score_player_hit(id - 1);
   }
+  update_counts();
 
-  if (fleet_cells_left(game_.my_fleet) == 0) game_.play_state = PlayState::PlayerWon;
-  if (game_.settings.PausePlayer != 0 || game_.play_state == PlayState::PlayerWon) return;
-  if (game_.settings.DefenseMode != 0)
+  if (fleet_cells_left(match_.my_fleet()) == 0) match_.set_play_state(PlayState::PlayerWon);
+  if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;
+  if (match_.settings().DefenseMode != 0)
     start_player_turn();
   else
     start_computer_turn();
 }
 
 void PlayFlow::check_computer_won() {
-  if (fleet_cells_left(game_.his_fleet) != 0) return;
-  game_.play_state = PlayState::ComputerWon;
+  if (fleet_cells_left(match_.his_fleet()) != 0) return;
+  match_.set_play_state(PlayState::ComputerWon);
   view_.invalidate_status();
   view_.invalidate_legend();
 }
 
 void PlayFlow::reveal() {
   show(PlayState::FleetRevealed, Colour::Teal);
-  game_.shown_board = ShownBoard::HisShots;
-  game_.shown_fleet = ShownFleet::Mine;
-  game_.current_volley = CurrentVolley::Player;
+  show_player_side();
   view_.redraw_all();
 }
 
 void PlayFlow::start_new_game() {
-  if (game_.settings.AutomaticMode != 0 && game_.settings.DefenseMode == 0) {
-    // The player's fleet lives on "HIS REAL SHIPS"; the ships' own cells are the opponent's
-    // scratch once it has planned a volley, so the board is what tells a placed ship.
-    for (const Ship& ship : game_.his_fleet) {
-      if (!ship_on_board(game_.his_real_ships, ship, game_.grid())) {
+  if (match_.settings().AutomaticMode != 0 && match_.settings().DefenseMode == 0) {
+    // The player's fleet lives on "HIS REAL SHIPS", which is what tells a placed ship: every
+    // new game unplaces the ships themselves.
+    for (const Ship& ship : match_.his_fleet()) {
+      if (!ship_on_board(match_.his_real_ships(), ship, match_.grid())) {
         view_.show_error(format_text("Ship \"%s\" not placed\nClick on 'File/Place'", ship.display_name()));
         return;
       }
     }
   }
-  new_game(game_, game_.game_counter);
-  game_.simulation_mode = 0;
-  if (game_.who_starts == WhoStarts::Computer) {
+  begin_game(Match::Counted::Yes);
+  match_.set_simulation_mode(0);
+  if (match_.who_starts() == WhoStarts::Computer) {
     show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
-    game_.shown_board = ShownBoard::MyShots;
-    game_.shown_fleet = ShownFleet::His;
-    game_.current_volley = CurrentVolley::Computer;
-    plan_volley(game_);  // the opening volley, numbered 1
-    if (game_.settings.AutomaticMode != 0) take_real_hits(game_);
+    show_computer_side();
+    opponent_.plan_volley(match_);  // the opening volley, numbered 1
+    if (match_.settings().AutomaticMode != 0) match_.take_real_hits();
   } else {
     show(PlayState::PlayerAiming, Colour::Teal);
-    game_.shown_board = ShownBoard::HisShots;
-    game_.shown_fleet = ShownFleet::Mine;
-    game_.current_volley = CurrentVolley::Player;
+    show_player_side();
   }
   view_.redraw_all();
 }
 
 void PlayFlow::play_again() {
-  const PlayState finished = game_.play_state;
-  new_game(game_, game_.game_counter);
+  const PlayState finished = match_.play_state();
+  begin_game(Match::Counted::Yes);
   if (finished == PlayState::PlayerWon) {
     // The loser opens the next game; the hand-over to the player makes its volley 1.
-    game_.player_volley = 0;
+    match_.mutable_counters().player_volley = 0;
     start_computer_turn();
     return;
   }
   show(PlayState::PlayerAiming, Colour::Teal);
-  game_.shown_board = ShownBoard::HisShots;
-  game_.shown_fleet = ShownFleet::Mine;
-  game_.current_volley = CurrentVolley::Player;
-  game_.player_volley = 1;
+  show_player_side();
+  match_.mutable_counters().player_volley = 1;
   view_.redraw_all();
 }
 
 void PlayFlow::new_game_from_options() {
-  if (game_.play_state != PlayState::Placing) {
-    new_game(game_, game_.game_counter);
-    return;
-  }
   // Place mode goes on after the change of mode, and there the ships' cells say where the
   // player's fleet lies on "HIS REAL SHIPS": the new game must not tear them from the board,
   // or the next lift, turn or scatter would leave copies of ships behind.
-  std::array<std::array<CellPos, Ship::kMaxCells>, 4> cells;
-  for (int i = 0; i < 4; ++i) cells[i] = game_.his_fleet[i].cells();
-  new_game(game_, game_.game_counter);
-  for (int i = 0; i < 4; ++i) game_.his_fleet[i].set_cells(cells[i].data());
+  const bool placing = match_.play_state() == PlayState::Placing;
+  begin_game(Match::Counted::Yes, placing ? Match::PlayerFleet::KeptWhereItLies : Match::PlayerFleet::Unplaced);
 }
 
 void PlayFlow::report_hit(int ship_index, int cell) {
-  if (ship_index < 0 || ship_index > 3) {
+  if (ship_index < 0 || ship_index >= kFleetSize) {
     view_.beep();
     return;
   }
-  Ship& ship = game_.his_fleet[ship_index];
+  Ship& ship = match_.mutable_his_fleet()[static_cast<std::size_t>(ship_index)];
+  const int volley = match_.counters().computer_volley;
   const int hit = ship.hit_at(cell);
   if (hit == 0) {
-    ship.add_hit(game_.computer_volley);
+    ship.add_hit(volley);
     view_.invalidate_panel(ship_index);
-  } else if (hit == game_.computer_volley) {
+  } else if (hit == volley) {
     ship.remove_hit();
     view_.invalidate_panel(ship_index);
   } else {
@@ -244,42 +270,44 @@ void PlayFlow::report_hit(int ship_index, int cell) {
 }
 
 void PlayFlow::aim(int column, int row) {
-  const int shot = game_.his_shots.at(column, row);
-  if (shot == game_.player_volley) {
+  VolleyCounters& counters = match_.mutable_counters();
+  Board& his_shots = match_.mutable_his_shots();
+  const int shot = his_shots.at(column, row);
+  if (shot == counters.player_volley) {
     // Taking a shot of this volley back.
-    game_.his_shots.at(column, row) = 0;
-    game_.next_shot -= 1;
+    his_shots.at(column, row) = 0;
+    counters.next_shot -= 1;
     view_.invalidate_legend();
-    if (game_.next_shot == game_.player_shots_per_volley) view_.invalidate_status();
-  } else if (shot != 0 || game_.next_shot > game_.player_shots_per_volley) {
+    if (counters.next_shot == counters.player_shots_per_volley) view_.invalidate_status();
+  } else if (shot != 0 || counters.next_shot > counters.player_shots_per_volley) {
     view_.beep();
     return;
   } else {
-    game_.his_shots.record_shot(game_.player_volley, column, row);
-    game_.next_shot += 1;
+    his_shots.record_shot(counters.player_volley, column, row);
+    counters.next_shot += 1;
     view_.invalidate_legend();
-    if (game_.next_shot > game_.player_shots_per_volley) {
+    if (counters.next_shot > counters.player_shots_per_volley) {
       view_.invalidate_status();
-      if (game_.player_shots_per_volley == 1) resolve_player_volley();
+      if (counters.player_shots_per_volley == 1) resolve_player_volley();
     }
   }
   view_.invalidate_cell(column, row);
 }
 
 void PlayFlow::highlight(int ship_index, int cell) {
-  if (ship_index < 0 || ship_index > 3) {
+  if (ship_index < 0 || ship_index >= kFleetSize) {
     view_.beep();
     return;
   }
-  game_.highlight_volley = game_.my_fleet[ship_index].hit_at(cell);
-  if (game_.highlight_volley == 0) {
+  scene_.highlight_volley = match_.my_fleet()[static_cast<std::size_t>(ship_index)].hit_at(cell);
+  if (scene_.highlight_volley == 0) {
     view_.beep();
     return;
   }
-  const int grid = game_.grid();
+  const int grid = match_.grid();
   for (int column = 0; column < grid; ++column)
     for (int row = 0; row < grid; ++row)
-      if (game_.his_shots.at(column, row) == game_.highlight_volley) view_.invalidate_cell(column, row);
+      if (match_.his_shots().at(column, row) == scene_.highlight_volley) view_.invalidate_cell(column, row);
 }
 
 }  // namespace vornmark

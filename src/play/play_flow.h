@@ -1,19 +1,23 @@
 #pragma once
 // The state machine of a match: presses classified by the layout and menu commands turn into
-// the course of the game. It changes the game, calls the opponent and asks the view for
-// redraws; it never draws.
+// the course of the game. It changes the match, calls the opponent, sets the scene and asks the
+// view for redraws; it never draws.
 
+#include "opponent/hint.h"
+#include "opponent/opponent.h"
 #include "play/click_target.h"
-#include "setup/play_state.h"
+#include "play/scene.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
-class Game;
 class View;
 
 class PlayFlow {
  public:
-  PlayFlow(Game& game, View& view) : game_(game), view_(view) {}
+  PlayFlow(Match& match, View& view);
+  PlayFlow(const PlayFlow&) = delete;
+  PlayFlow& operator=(const PlayFlow&) = delete;
 
   // Inputs.
   void on_left_press(const ClickTarget& target);
@@ -25,13 +29,29 @@ class PlayFlow {
   void enter_place_mode();  // File/Place
   void run_simulation();    // the Simulation command
 
-  // The Options dialog's changes of mode start a game without touching the state or views.
+  // The Options dialog's changes of mode start a game without touching the state or the scene.
   void new_game_from_options();
 
-  Game& game() { return game_; }
+  // The counting made visible (checkable menu commands, kept in the settings): the hint over
+  // the computer's fleet while the player aims, and Vornmark's view of its own volley. Neither
+  // changes the course of the game.
+  void show_hint(bool on);
+  void show_vornmark_view(bool on);
+  // The hint as the match stands now (kept up to date while it is shown).
+  const FleetHint& hint() const { return hint_; }
+
+  Match& match() { return match_; }
+  const Match& match() const { return match_; }
   View& view() { return view_; }
+  const Scene& scene() const { return scene_; }
+  const Opponent& opponent() const { return opponent_; }
 
  private:
+  // The hint counted again and the scene pointed at what is shown, as the settings say.
+  void update_counts();
+  // A new game of the match, and of the opponent's picture of it.
+  void begin_game(Match::Counted counted, Match::PlayerFleet fleet = Match::PlayerFleet::Unplaced);
+
   // Turn steps.
   void start_player_turn();
   void start_computer_turn();
@@ -51,10 +71,16 @@ class PlayFlow {
   void rotate_placed(int column, int row);
   void scatter();
 
+  // The state and its background; the board, fleet and current volley of a side's turn.
   void show(PlayState state, Colour background);
+  void show_player_side();    // the player's shots at the computer's fleet
+  void show_computer_side();  // the computer's shots at the player's fleet
 
-  Game& game_;
+  Match& match_;
   View& view_;
+  Opponent opponent_;
+  FleetHint hint_;
+  Scene scene_;
 };
 
 }  // namespace vornmark

@@ -1,16 +1,18 @@
 #include "play/state_texts.h"
 
 #include "report/reporter.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
-std::string legend_text(const Game& game) {
-  switch (game.play_state) {
+std::string legend_text(const Match& match) {
+  switch (match.play_state()) {
     case PlayState::ComputerVolleyShown:
-      return game.settings.AutomaticMode != 0 ? "This is where Vornmark has fired" : "Click on what Vornmark has hit";
+      return match.settings().AutomaticMode != 0 ? "This is where Vornmark has fired"
+                                                 : "Click on what Vornmark has hit";
     case PlayState::PlayerAiming:
-      return format_text("Shots left: %2d      ", game.player_shots_per_volley - game.next_shot + 1);
+      return format_text("Shots left: %2d      ",
+                         match.counters().player_shots_per_volley - match.counters().next_shot + 1);
     case PlayState::PlayerVolleyShown:
       return "What you hit  ";
     case PlayState::ComputerWon:
@@ -27,14 +29,15 @@ std::string legend_text(const Game& game) {
   return "";
 }
 
-std::optional<StatusButton> status_button(const Game& game) {
-  switch (game.play_state) {
+std::optional<StatusButton> status_button(const Match& match) {
+  switch (match.play_state()) {
     case PlayState::Idle:
       return std::nullopt;
     case PlayState::ComputerVolleyShown:
       return StatusButton{"Click here to Continue", Colour::SpringGreen};
     case PlayState::PlayerAiming:
-      if (game.next_shot <= game.player_shots_per_volley) return StatusButton{"Click on grid to fire shots", Colour::Grey};
+      if (match.counters().next_shot <= match.counters().player_shots_per_volley)
+        return StatusButton{"Click on grid to fire shots", Colour::Grey};
       return StatusButton{"Click here to see what you hit", Colour::Red};
     case PlayState::PlayerVolleyShown:
       return StatusButton{"Click here to Continue", Colour::LightCyan};

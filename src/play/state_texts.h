@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "setup/play_state.h"
+#include "play/scene.h"
 
 namespace vornmark {
 
-class Game;
+class Match;
 
 struct StatusButton {
   const char* text;
@@ -16,8 +16,8 @@ struct StatusButton {
 };
 
 // The legend text at the top left; empty in Idle and FleetRevealed.
-std::string legend_text(const Game& game);
+std::string legend_text(const Match& match);
 // The status button's text and colour; none in Idle.
-std::optional<StatusButton> status_button(const Game& game);
+std::optional<StatusButton> status_button(const Match& match);
 
 }  // namespace vornmark

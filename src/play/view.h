@@ -1,10 +1,10 @@
 #pragma once
-// What the play flow asks of the window: none of it changes game state. The desktop program
-// maps the redraw requests onto the layout's rectangles; headless drivers may ignore them.
+// What the play flow asks of the window: none of it changes the match. The desktop program maps
+// the redraw requests onto the layout's rectangles; headless drivers may ignore them.
 
 #include <string_view>
 
-#include "setup/play_state.h"
+#include "play/scene.h"
 
 namespace vornmark {
 
@@ -15,7 +15,7 @@ class View {
   virtual ~View() = default;
 
   virtual void beep() = 0;
-  // The window background of a new state (the flow has already stored it in the game).
+  // The window background of a new state (the flow has already stored it in the scene).
   virtual void set_background(Colour colour) = 0;
   virtual void set_title(std::string_view title) = 0;
   // A refused action that needs words: caption "Error", OK only, owned by the main window.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "play/scene.h"
 #include "presentation/rect.h"
-#include "setup/play_state.h"
 
 namespace vornmark {
 
@@ -55,6 +55,8 @@ class Canvas {
   // left and top lines lie on `left` and `top`, its right and bottom ones on right - 1 and
   // bottom - 1, so neighbouring cells share no pixels.
   virtual void rectangle(const Rect& rect, Colour colour) = 0;
+  // The same in a colour outside the table: the shades of the counts shown on the grid.
+  virtual void shade(const Rect& rect, Rgb colour) = 0;
   // Draws text in the rectangle, clipped to it, in black on the text background.
   // kTextSingleLine keeps the text on one line; only then do kTextVCenter and kTextBottom
   // place it vertically. kTextWordBreak wraps at blanks; "\n" always starts a new line unless

@@ -9,7 +9,7 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 class PlayFlow;
 
 // "Vornmark Options".
@@ -30,26 +30,23 @@ struct DialogOkResult {
   DialogFocus focus = DialogFocus::None;
 };
 
-OptionsDialogState options_dialog_init(const Game& game);
+OptionsDialogState options_dialog_init(const Match& match);
 // Applies the steps of OK in order; each takes effect at once, so what a later failed check
 // leaves in force stays. The threshold check warns through the warning box; the shot count's
 // "Error" box is owned by the dialog.
 DialogOkResult options_dialog_ok(PlayFlow& flow, const OptionsDialogState& state);
 
 // "Geometry".
-std::string geometry_dialog_init(const Game& game);
-DialogOkResult geometry_dialog_ok(Game& game, std::string_view grid_text);
-// What the main window does after the Geometry dialog ends with result 1: every board of the
-// game takes the new grid size.
-void resize_boards_to_grid(Game& game);
+std::string geometry_dialog_init(const Match& match);
+DialogOkResult geometry_dialog_ok(Match& match, std::string_view grid_text);
 
 // "Pacing".
 struct PacingDialogState {
   bool pause_after_player = true;    // "Pause after your shots?"
   bool pause_after_vornmark = true;  // "Pause after Vornmark's shots?"
 };
-PacingDialogState pacing_dialog_init(const Game& game);
-void pacing_dialog_ok(Game& game, const PacingDialogState& state);
+PacingDialogState pacing_dialog_init(const Match& match);
+void pacing_dialog_ok(Match& match, const PacingDialogState& state);
 
 // An edit box's text read as an unsigned number; text that is no number reads as 0.
 unsigned long dialog_number(std::string_view text);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/ship.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
@@ -22,8 +22,8 @@ std::int16_t narrow(int value) { return static_cast<std::int16_t>(value); }
 
 }  // namespace
 
-void layout_window(Layout& layout, const Game& game, int width, int height) {
-  const int n = game.settings.MaxCells;
+void layout_window(Layout& layout, const Match& match, int width, int height) {
+  const int n = match.settings().MaxCells;
   layout.client_width = narrow(width);
   layout.client_height = narrow(height);
   layout.cell_width = narrow(layout.client_width / (n + kLeftStripCells));
@@ -36,15 +36,15 @@ void layout_window(Layout& layout, const Game& game, int width, int height) {
   layout.status_rect.top = layout.client_height - layout.row_height - kStatusBottomGap;
   layout.status_rect.bottom = layout.status_rect.top + layout.row_height;
 
-  layout_board_and_panels(layout, game);
+  layout_board_and_panels(layout, match);
 }
 
-void layout_board_and_panels(Layout& layout, const Game& game) {
-  const int n = game.settings.MaxCells;
+void layout_board_and_panels(Layout& layout, const Match& match) {
+  const int n = match.settings().MaxCells;
   layout.grid = n;
   layout.board_rect = {cell_x(layout, 0), cell_y(layout, 0), cell_x(layout, n), cell_y(layout, n)};
   for (int ship = kCorvette; ship <= kBattleship; ++ship) {
-    const int last = game.my_fleet[static_cast<std::size_t>(ship)].cell_count() - 1;
+    const int last = match.my_fleet()[static_cast<std::size_t>(ship)].cell_count() - 1;
     layout.panel_rects[static_cast<std::size_t>(ship)] = {panel_left(layout, ship, 0), panel_top(layout, ship, 0),
                                                           panel_right(layout, ship, last),
                                                           panel_bottom(layout, ship, last)};
@@ -129,25 +129,17 @@ ClickTarget classify_click(const Layout& layout, std::uint32_t packed_position) 
   return ClickTarget::nothing();
 }
 
-Rect invalidate_cell(Layout& layout, int column, int row) {
-  layout.update_rect = grid_cell_rect(layout, column, row);
-  return layout.update_rect;
+Rect invalidate_cell(const Layout& layout, int column, int row) { return grid_cell_rect(layout, column, row); }
+
+Rect invalidate_panel(const Layout& layout, int ship) {
+  if (ship >= kCorvette && ship <= kBattleship) return layout.panel_rects[static_cast<std::size_t>(ship)];
+  if (ship != kSubmarine) return {};
+  // From the top-left corner of the first cell of the diagonal to the bottom-right of the last.
+  const int p = panel_cell_width(layout);
+  return {0, kSubmarineRow * layout.row_height, 3 * p, (kSubmarineRow + 3) * layout.row_height};
 }
 
-Rect invalidate_panel(Layout& layout, int ship) {
-  if (ship >= kCorvette && ship <= kBattleship) {
-    layout.update_rect = layout.panel_rects[static_cast<std::size_t>(ship)];
-  } else if (ship == kSubmarine) {
-    // From the top-left corner of the first cell of the diagonal to the bottom-right of the last.
-    const int p = panel_cell_width(layout);
-    layout.update_rect = {0, kSubmarineRow * layout.row_height, 3 * p, (kSubmarineRow + 3) * layout.row_height};
-  } else {
-    layout.update_rect = {};
-  }
-  return layout.update_rect;
-}
-
-std::vector<Rect> invalidate_ship_cells(Layout& layout, const Ship& ship) {
+std::vector<Rect> invalidate_ship_cells(const Layout& layout, const Ship& ship) {
   std::vector<Rect> rects;
   rects.reserve(static_cast<std::size_t>(ship.cell_count()));
   for (int i = 0; i < ship.cell_count(); ++i) {

@@ -12,7 +12,7 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 class Ship;
 
 struct Layout {
@@ -24,18 +24,16 @@ struct Layout {
   std::int16_t row_height = 0;
   Rect board_rect;
   Rect status_rect;
-  Rect legend_rect;  // written by each painting
   std::array<Rect, 6> panel_rects;
-  Rect update_rect;  // scratch: the last cell painted or the region invalidated
-  int grid = 0;      // the grid size the layout was made for
+  int grid = 0;  // the grid size the layout was made for
 
   friend bool operator==(const Layout&, const Layout&) = default;
 };
 
-// Recomputes every field but legend_rect and update_rect for a client of width x height.
-void layout_window(Layout& layout, const Game& game, int width, int height);
+// Recomputes every field for a client of width x height.
+void layout_window(Layout& layout, const Match& match, int width, int height);
 // Recomputes board_rect and panel_rects from the current cell sizes (used by printing).
-void layout_board_and_panels(Layout& layout, const Game& game);
+void layout_board_and_panels(Layout& layout, const Match& match);
 
 int cell_x(const Layout& layout, double column);
 int cell_y(const Layout& layout, double row);
@@ -58,10 +56,10 @@ inline std::uint32_t pack_position(int x, int y) {
   return (static_cast<std::uint32_t>(x) & 0xFFFFu) | ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
 }
 
-// The rectangles that the redraw requests mark; each also lands in update_rect.
-Rect invalidate_cell(Layout& layout, int column, int row);
-Rect invalidate_panel(Layout& layout, int ship);
+// The rectangles that the redraw requests mark.
+Rect invalidate_cell(const Layout& layout, int column, int row);
+Rect invalidate_panel(const Layout& layout, int ship);
 // One rectangle per cell of the ship, in the ship's cell order, for the grid positions it covers.
-std::vector<Rect> invalidate_ship_cells(Layout& layout, const Ship& ship);
+std::vector<Rect> invalidate_ship_cells(const Layout& layout, const Ship& ship);
 
 }  // namespace vornmark

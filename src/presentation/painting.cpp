@@ -5,9 +5,10 @@
 
 #include "play/state_texts.h"
 #include "presentation/canvas.h"
+#include "presentation/count_shading.h"
 #include "presentation/layout.h"
 #include "report/reporter.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
@@ -20,52 +21,52 @@ constexpr unsigned kStatusText = kTextCenter | kTextVCenter | kTextWordBreak;
 constexpr int kStatusTextMargin = 2;
 constexpr int kDiagShowComputerShips = 2;
 
-Board* shown_board(Game& game) {
-  switch (game.shown_board) {
+const Board* shown_board(const Match& match, const Scene& scene) {
+  switch (scene.shown_board) {
     case ShownBoard::MyShots:
-      return &game.my_shots;
+      return &match.my_shots();
     case ShownBoard::HisShots:
-      return &game.his_shots;
+      return &match.his_shots();
     case ShownBoard::HisRealShips:
-      return &game.his_real_ships;
+      return &match.his_real_ships();
     case ShownBoard::None:
       break;
   }
   return nullptr;
 }
 
-Fleet* shown_fleet(Game& game) {
-  switch (game.shown_fleet) {
+const Fleet* shown_fleet(const Match& match, const Scene& scene) {
+  switch (scene.shown_fleet) {
     case ShownFleet::Mine:
-      return &game.my_fleet;
+      return &match.my_fleet();
     case ShownFleet::His:
-      return &game.his_fleet;
+      return &match.his_fleet();
     case ShownFleet::None:
       break;
   }
   return nullptr;
 }
 
-std::optional<int> current_volley(const Game& game) {
-  switch (game.current_volley) {
+std::optional<int> current_volley(const Match& match, const Scene& scene) {
+  switch (scene.current_volley) {
     case CurrentVolley::Player:
-      return game.player_volley;
+      return match.counters().player_volley;
     case CurrentVolley::Computer:
-      return game.computer_volley;
+      return match.counters().computer_volley;
     case CurrentVolley::None:
       break;
   }
   return std::nullopt;
 }
 
-bool is_current_volley(const Game& game, int value) {
-  const std::optional<int> current = current_volley(game);
+bool is_current_volley(const Match& match, const Scene& scene, int value) {
+  const std::optional<int> current = current_volley(match, scene);
   return value > 0 && current && value == *current;
 }
 
-bool in_state(const Game& game, std::initializer_list<PlayState> states) {
+bool in_state(const Match& match, std::initializer_list<PlayState> states) {
   for (PlayState state : states)
-    if (game.play_state == state) return true;
+    if (match.play_state() == state) return true;
   return false;
 }
 
@@ -75,105 +76,129 @@ void fill(Canvas& canvas, const Rect& rect, Colour colour) {
   canvas.rectangle(rect, colour);
 }
 
-Colour grid_cell_colour(Game& game, int column, int row, int value) {
-  if (game.settings.AutomaticMode != 0 && game.play_state == PlayState::ComputerVolleyShown) {
+Colour grid_cell_colour(const Match& match, const Scene& scene, int column, int row, int value) {
+  if (match.settings().AutomaticMode != 0 && match.play_state() == PlayState::ComputerVolleyShown) {
     // The computer's volley against the player's real ships: every ship cell shows, shot or not.
-    if (game.his_real_ships.at(column, row) != 0) return Colour::Red;
-    if (value == game.computer_volley) return Colour::SpringGreen;
+    if (match.his_real_ships().at(column, row) != 0) return Colour::Red;
+    if (value == match.counters().computer_volley) return Colour::SpringGreen;
     return Colour::White;
   }
   if (value == 0) return Colour::White;
-  if (game.play_state == PlayState::Placing) return Colour::Red;
-  if (is_current_volley(game, value)) {
-    return in_state(game, {PlayState::ComputerVolleyShown, PlayState::ComputerWon, PlayState::FleetRevealed})
+  if (match.play_state() == PlayState::Placing) return Colour::Red;
+  if (is_current_volley(match, scene, value)) {
+    return in_state(match, {PlayState::ComputerVolleyShown, PlayState::ComputerWon, PlayState::FleetRevealed})
                ? Colour::SpringGreen
                : Colour::LightCyan;
   }
-  if (game.play_state == PlayState::PlayerAiming && value == game.highlight_volley) return Colour::Yellow;
+  if (match.play_state() == PlayState::PlayerAiming && value == scene.highlight_volley) return Colour::Yellow;
   return Colour::Grey;
 }
 
-bool shows_computer_ships(const Game& game) {
-  if (game.play_state == PlayState::FleetRevealed) return true;
-  return game.switches.on(kDiagShowComputerShips) &&
-         in_state(game, {PlayState::PlayerAiming, PlayState::PlayerVolleyShown});
+bool shows_computer_ships(const Match& match) {
+  if (match.play_state() == PlayState::FleetRevealed) return true;
+  return match.switches().on(kDiagShowComputerShips) &&
+         in_state(match, {PlayState::PlayerAiming, PlayState::PlayerVolleyShown});
 }
 
-void paint_labels(Game& game, Layout& layout, Canvas& canvas) {
-  const int n = game.settings.MaxCells;
-  canvas.set_text_background(game.background_colour);
+void paint_labels(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
+  const int n = match.settings().MaxCells;
+  canvas.set_text_background(scene.background_colour);
   for (int column = 0; column < n; ++column)
     canvas.draw_text(format_text("%d", column), column_label_rect(layout, column), kColumnLabel);
   for (int row = 0; row < n; ++row) canvas.draw_text(format_text("%d", row), row_label_rect(layout, row), kRowLabel);
 }
 
-void paint_grid(Game& game, Layout& layout, Canvas& canvas, Board& board) {
-  const int n = game.settings.MaxCells;
+void paint_grid(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, const Board& board,
+                const std::optional<CountsOnGrid>& counts) {
+  const int n = match.settings().MaxCells;
   for (int column = 0; column < n; ++column) {
     for (int row = 0; row < n; ++row) {
       const int value = board.at(column, row);
-      paint_grid_cell(game, layout, canvas, column, row, value);
-      if (value != 0 && game.play_state != PlayState::Placing)
-        canvas.draw_text(volley_label(value), layout.update_rect, kLabelInCell);
+      const Rect cell = paint_grid_cell(match, scene, layout, canvas, column, row, value, counts);
+      if (value != 0 && match.play_state() != PlayState::Placing)
+        canvas.draw_text(volley_label(value), cell, kLabelInCell);
     }
   }
 }
 
-void paint_panels(Game& game, Layout& layout, Canvas& canvas, const Fleet& fleet) {
+void paint_panels(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, const Fleet& fleet) {
   for (int ship = 0; ship < static_cast<int>(fleet.size()); ++ship) {
     const Ship& shown = fleet[static_cast<std::size_t>(ship)];
     for (int cell = 0; shown.hit_at(cell) >= 0; ++cell) {
       const int hit = shown.hit_at(cell);
-      paint_panel_cell(game, layout, canvas, ship, cell, hit);
-      if (hit > 0) canvas.draw_text(volley_label(hit), layout.update_rect, kLabelInCell);
+      const Rect drawn = paint_panel_cell(match, scene, layout, canvas, ship, cell, hit);
+      if (hit > 0) canvas.draw_text(volley_label(hit), drawn, kLabelInCell);
     }
   }
 }
 
-void paint_status_button(const Game& game, const Layout& layout, Canvas& canvas) {
-  const std::optional<StatusButton> button = status_button(game);
+void paint_status_button(const Match& match, const Layout& layout, Canvas& canvas) {
+  const std::optional<StatusButton> button = status_button(match);
   if (!button) return;
   fill(canvas, layout.status_rect, button->colour);
   canvas.draw_text(button->text, layout.status_rect.shrunk(kStatusTextMargin), kStatusText);
 }
 
-void paint_legend(const Game& game, Layout& layout, Canvas& canvas) {
-  layout.legend_rect = legend_rect_for(layout, game.play_state == PlayState::Placing);
-  canvas.set_text_background(game.background_colour);
-  canvas.draw_text(legend_text(game), layout.legend_rect, kTextWordBreak);
+void paint_legend(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
+  canvas.set_text_background(scene.background_colour);
+  canvas.draw_text(legend_text(match), legend_rect(match, layout), kTextWordBreak);
 }
 
 }  // namespace
 
-void paint_window(Game& game, Layout& layout, Canvas& canvas) {
+void paint_window(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
   canvas.select_font(font_pixel_height(canvas.vertical_resolution()));
-  if (game.background_colour != Colour::Grey) paint_labels(game, layout, canvas);
-  if (Board* board = shown_board(game)) paint_grid(game, layout, canvas, *board);
-  if (const Fleet* fleet = shown_fleet(game)) paint_panels(game, layout, canvas, *fleet);
-  paint_status_button(game, layout, canvas);
-  paint_legend(game, layout, canvas);
+  if (scene.background_colour != Colour::Grey) paint_labels(match, scene, layout, canvas);
+  const std::optional<CountsOnGrid> counts = counts_on_grid(match, scene);
+  if (const Board* board = shown_board(match, scene)) paint_grid(match, scene, layout, canvas, *board, counts);
+  if (const Fleet* fleet = shown_fleet(match, scene)) paint_panels(match, scene, layout, canvas, *fleet);
+  if (counts) paint_counts_legend(*counts, scene, layout, canvas);
+  paint_status_button(match, layout, canvas);
+  paint_legend(match, scene, layout, canvas);
   canvas.restore_font();
 }
 
-void paint_grid_cell(Game& game, Layout& layout, Canvas& canvas, int column, int row, int value) {
-  Colour colour = grid_cell_colour(game, column, row, value);
-  if (shows_computer_ships(game) && game.my_sea.at(column, row) != 0) colour = Colour::Orange;
-  layout.update_rect = grid_cell_rect(layout, column, row);
-  fill(canvas, layout.update_rect, colour);
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value) {
+  return paint_grid_cell(match, scene, layout, canvas, column, row, value, counts_on_grid(match, scene));
 }
 
-void paint_panel_cell(Game& game, Layout& layout, Canvas& canvas, int ship, int cell, int hit) {
+Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
+                     int value, const std::optional<CountsOnGrid>& counts) {
+  Colour colour = grid_cell_colour(match, scene, column, row, value);
+  if (shows_computer_ships(match) && match.my_sea().at(column, row) != 0) colour = Colour::Orange;
+  const Rect rect = grid_cell_rect(layout, column, row);
+  // The counts shade the open water that is not yet shot; everything else keeps its colour.
+  const int level = counts && colour == Colour::White && value == 0
+                        ? shade_level(counts->counts->at(column, row), counts->highest)
+                        : 0;
+  if (level > 0)
+    canvas.shade(rect, shade_colour(level));
+  else
+    fill(canvas, rect, colour);
+  if (counts && counts->certain != nullptr && counts->certain->at(column, row) != 0)
+    canvas.rectangle(certain_mark(rect), Colour::Red);
+  return rect;
+}
+
+Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship, int cell,
+                      int hit) {
   Colour colour = Colour::White;
-  if (is_current_volley(game, hit)) {
-    colour = in_state(game, {PlayState::ComputerVolleyShown, PlayState::ComputerWon}) ? Colour::SpringGreen
-                                                                                      : Colour::LightCyan;
-  } else if (game.play_state == PlayState::Placing && ship == game.selected_ship) {
+  if (is_current_volley(match, scene, hit)) {
+    colour = in_state(match, {PlayState::ComputerVolleyShown, PlayState::ComputerWon}) ? Colour::SpringGreen
+                                                                                       : Colour::LightCyan;
+  } else if (match.play_state() == PlayState::Placing && ship == scene.selected_ship) {
     colour = Colour::Red;
   } else if (hit != 0) {
     colour = Colour::Grey;
   }
-  layout.update_rect = panel_cell_rect(layout, ship, cell);
-  fill(canvas, layout.update_rect, colour);
+  const Rect rect = panel_cell_rect(layout, ship, cell);
+  fill(canvas, rect, colour);
+  return rect;
+}
+
+Rect legend_rect(const Match& match, const Layout& layout) {
+  return legend_rect_for(layout, match.play_state() == PlayState::Placing);
 }
 
 std::string volley_label(int volley) {

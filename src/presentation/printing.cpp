@@ -5,59 +5,36 @@
 
 #include "presentation/layout.h"
 #include "presentation/painting.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
-namespace {
-
-// The screen's values that printing overwrites. Painting rewrites the legend and scratch
-// rectangles too; they are kept as well, so that the window's next redraw requests for the
-// legend do not mark a rectangle measured in printer pixels.
-struct ScreenLayout {
-  std::int16_t cell_width;
-  std::int16_t cell_height;
-  Rect legend_rect;
-  Rect update_rect;
-};
-
-void scale_cells_to_page(Game& game, Layout& layout, const PrinterPage& page) {
-  const int n = game.settings.MaxCells;
-  layout.cell_width = static_cast<std::int16_t>(page.printable_width() / (n + 5));
-  layout.cell_height = static_cast<std::int16_t>(page.printable_height() / (n + 1));
-  const std::int16_t square = std::min(layout.cell_width, layout.cell_height);
-  layout.cell_width = square;
-  layout.cell_height = square;
-  layout_board_and_panels(layout, game);
+Layout page_layout(const Match& match, const Layout& screen, int printable_width, int printable_height) {
+  const int n = match.settings().MaxCells;
+  Layout page = screen;
+  page.cell_width = static_cast<std::int16_t>(printable_width / (n + 5));
+  page.cell_height = static_cast<std::int16_t>(printable_height / (n + 1));
+  const std::int16_t square = std::min(page.cell_width, page.cell_height);
+  page.cell_width = square;
+  page.cell_height = square;
+  layout_board_and_panels(page, match);
+  return page;
 }
 
-int print_page(Game& game, Layout& layout, PrinterPage& page) {
-  if (!page.start_document(kPrintDocumentName)) return 0;
-  paint_window(game, layout, page.canvas());
-  if (!page.end_page()) return 0;
-  page.end_document();
+int print_boards(const Match& match, const Scene& scene, const Layout& screen, PrinterPage* default_printer) {
+  if (default_printer == nullptr) return 0;
+  const Layout page =
+      page_layout(match, screen, default_printer->printable_width(), default_printer->printable_height());
+  if (!default_printer->start_document(kPrintDocumentName)) return 0;
+  paint_window(match, scene, page, default_printer->canvas());
+  if (!default_printer->end_page()) return 0;
+  default_printer->end_document();
   return 1;
 }
 
-}  // namespace
-
-int print_boards(Game& game, Layout& layout, PrinterPage* default_printer) {
-  if (default_printer == nullptr) return 0;
-  const ScreenLayout saved{layout.cell_width, layout.cell_height, layout.legend_rect, layout.update_rect};
-  scale_cells_to_page(game, layout, *default_printer);
-  const int result = print_page(game, layout, *default_printer);
-
-  layout.cell_width = saved.cell_width;
-  layout.cell_height = saved.cell_height;
-  layout.legend_rect = saved.legend_rect;
-  layout.update_rect = saved.update_rect;
-  layout_board_and_panels(layout, game);
-  return result;
-}
-
-int print_boards(Game& game, Layout& layout, Printers& printers) {
+int print_boards(const Match& match, const Scene& scene, const Layout& screen, Printers& printers) {
   std::unique_ptr<PrinterPage> page = printers.open_default_printer();
-  return print_boards(game, layout, page.get());
+  return print_boards(match, scene, screen, page.get());
 }
 
 }  // namespace vornmark

@@ -1,7 +1,7 @@
 #pragma once
 // Printing one page of what the window shows: the grid's cells are made square and scaled to
-// the printable area, the same painting runs on the printer's canvas, and the screen layout
-// comes back afterwards. The desktop program supplies the printer.
+// the printable area of a copy of the screen's layout, and the same painting runs on the
+// printer's canvas. The desktop program supplies the printer.
 
 #include <memory>
 #include <string_view>
@@ -9,8 +9,9 @@
 namespace vornmark {
 
 class Canvas;
-class Game;
+class Match;
 struct Layout;
+struct Scene;
 
 // One document of one page on a printer.
 class PrinterPage {
@@ -41,10 +42,13 @@ class Printers {
 
 inline constexpr std::string_view kPrintDocumentName = "Vornmark: printing";
 
+// The screen's layout with the grid's cells made square and scaled to the page: the ship panels
+// and the status button keep their screen sizes, in the printer's pixels.
+Layout page_layout(const Match& match, const Layout& screen, int printable_width, int printable_height);
+
 // Prints one page: 1 when it was sent, 0 otherwise (no printer, document or page refused).
-// Whatever happens, the layout is the screen's again on return.
-int print_boards(Game& game, Layout& layout, PrinterPage* default_printer);
+int print_boards(const Match& match, const Scene& scene, const Layout& screen, PrinterPage* default_printer);
 // The same on the default printer, which is released on return.
-int print_boards(Game& game, Layout& layout, Printers& printers);
+int print_boards(const Match& match, const Scene& scene, const Layout& screen, Printers& printers);
 
 }  // namespace vornmark

@@ -18,6 +18,7 @@ class Reporter {
 
   Platform& platform() const { return *platform_; }
   TraceLog& log() { return log_; }
+  const TraceLog& log() const { return log_; }
 
   // The OK/Cancel warning, caption "Vornmark". Cancel ends the program and does not return.
   void warning_box(std::string_view text);

@@ -1,5 +1,5 @@
 #pragma once
-// The values that describe where a match stands and what the window shows of it.
+// Where a match stands, and who opens the next game.
 
 namespace vornmark {
 
@@ -13,23 +13,6 @@ enum class PlayState : int {
   Placing = 6,
   FleetRevealed = 7,
 };
-
-// The nine colours of the game, by their index in the colour table.
-enum class Colour : int {
-  Grey = 0,
-  White = 1,
-  LightCyan = 2,
-  Red = 3,
-  SpringGreen = 4,
-  DarkGreen = 5,
-  Yellow = 6,
-  Teal = 7,
-  Orange = 8,
-};
-
-enum class ShownBoard { None, MyShots, HisShots, HisRealShips };
-enum class ShownFleet { None, Mine, His };
-enum class CurrentVolley { None, Player, Computer };
 
 enum class WhoStarts : int { You = 0, Computer = 1 };
 

@@ -18,21 +18,6 @@ namespace {
 
 constexpr const char* kSection = "Options";
 
-struct Key {
-  const char* name;
-  int default_value;
-};
-
-// The keys in the order in which they are read and written.
-constexpr std::array<Key, 8> kKeys = {{{"NumberOfShots", 10},
-                                       {"AmbiguityThreshold", 10},
-                                       {"AutomaticMode", 1},
-                                       {"PauseVornmark", 1},
-                                       {"PausePlayer", 1},
-                                       {"DefenseMode", 0},
-                                       {"MaxCells", 15},
-                                       {"PlayLevel", 1}}};
-
 std::string_view trim(std::string_view s) {
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
@@ -102,15 +87,6 @@ long long leading_integer(std::string_view value) {
   return negative ? -number : number;
 }
 
-int clamp_to(long long value, int low, int high) {
-  return value < low ? low : value > high ? high : static_cast<int>(value);
-}
-
-std::array<int, 8> values_of(const GameSettings& s) {
-  return {s.NumberOfShots, s.AmbiguityThreshold, s.AutomaticMode, s.PauseVornmark,
-          s.PausePlayer,   s.DefenseMode,        s.MaxCells,      s.PlayLevel};
-}
-
 // Writes all of the text, going on after short writes; false on an error or on a write that
 // makes no progress.
 bool write_all(SettingsFileOps& ops, int fd, const std::string& text) {
@@ -160,8 +136,8 @@ std::filesystem::path default_settings_dir() {
 }
 
 GameSettings settings_from_text(std::string_view text) {
-  std::array<long long, 8> read{};
-  std::array<bool, 8> found{};
+  std::array<long long, kSettings.size()> read{};
+  std::array<bool, kSettings.size()> found{};
   bool in_section = false;
   bool section_seen = false;
   for (std::string_view line : split_lines(text)) {
@@ -174,29 +150,22 @@ GameSettings settings_from_text(std::string_view text) {
     }
     std::string_view key, value;
     if (!in_section || !key_value(line, key, value)) continue;
-    for (std::size_t k = 0; k < kKeys.size(); ++k) {
-      if (found[k] || !same_name(key, kKeys[k].name)) continue;
+    for (std::size_t k = 0; k < kSettings.size(); ++k) {
+      if (found[k] || !same_name(key, kSettings[k].key)) continue;
       found[k] = true;
-      read[k] = value.empty() ? kKeys[k].default_value : leading_integer(value);
+      read[k] = value.empty() ? kSettings[k].default_value : leading_integer(value);
     }
   }
-  for (std::size_t k = 0; k < kKeys.size(); ++k)
-    if (!found[k]) read[k] = kKeys[k].default_value;
 
   GameSettings s;
-  s.NumberOfShots = clamp_to(read[0], 1, 10);
-  s.AmbiguityThreshold = clamp_to(read[1], 1, 30);
-  s.AutomaticMode = read[2] != 0 ? 1 : 0;
-  s.PauseVornmark = read[3] == 1 ? 1 : 0;
-  s.PausePlayer = read[4] == 1 ? 1 : 0;
-  s.DefenseMode = read[5] != 0 ? 1 : 0;
-  s.MaxCells = clamp_to(read[6], kMinGrid, kMaxGrid);
-  s.PlayLevel = clamp_to(read[7], 0, 2);
+  for (std::size_t k = 0; k < kSettings.size(); ++k) {
+    const SettingId id = kSettings[k].id;
+    set_setting_value(s, id, stored_setting_value(id, found[k] ? read[k] : kSettings[k].default_value));
+  }
   return s;
 }
 
 std::string settings_into_text(std::string_view existing, const GameSettings& settings) {
-  const std::array<int, 8> values = values_of(settings);
   std::vector<std::string> lines;
   for (std::string_view line : split_lines(existing)) lines.emplace_back(line);
   if (!lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
@@ -204,7 +173,7 @@ std::string settings_into_text(std::string_view existing, const GameSettings& se
   // Find the first [Options] section: its header and the line after its last key line.
   std::size_t header = lines.size();
   std::size_t insert_at = lines.size();
-  std::array<std::size_t, 8> key_line;
+  std::array<std::size_t, kSettings.size()> key_line;
   key_line.fill(lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view name;
@@ -220,18 +189,19 @@ std::string settings_into_text(std::string_view existing, const GameSettings& se
     std::string_view key, value;
     if (!key_value(lines[i], key, value)) continue;
     insert_at = i + 1;
-    for (std::size_t k = 0; k < kKeys.size(); ++k)
-      if (key_line[k] == lines.size() && same_name(key, kKeys[k].name)) key_line[k] = i;
+    for (std::size_t k = 0; k < kSettings.size(); ++k)
+      if (key_line[k] == lines.size() && same_name(key, kSettings[k].key)) key_line[k] = i;
   }
 
   const std::string line_end =
       (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r') ? "\r\n" : "\n";
   std::vector<std::string> added;
-  for (std::size_t k = 0; k < kKeys.size(); ++k) {
-    std::string line = std::string(kKeys[k].name) + "=" + std::to_string(values[k]) + line_end;
+  for (std::size_t k = 0; k < kSettings.size(); ++k) {
+    const int value = setting_value(settings, kSettings[k].id);
+    std::string line = std::string(kSettings[k].key) + "=" + std::to_string(value) + line_end;
     if (key_line[k] != lines.size())
       lines[key_line[k]] = line;
-    else
+    else if (kSettings[k].written == Written::Always || value != kSettings[k].default_value)
       added.push_back(line);
   }
   if (header == lines.size()) {

@@ -4,12 +4,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "setup/game.h"
+#include "play/scene.h"
 #include "window/qt_canvas.h"
 
 namespace vornmark {
 
-DiagnosticWindow::DiagnosticWindow(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+DiagnosticWindow::DiagnosticWindow(const Scene& scene, QWidget* parent) : QWidget(parent), scene_(scene) {
   setWindowTitle(QStringLiteral("Diagnostic"));
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   const QFontMetrics metrics(font());
@@ -26,7 +26,7 @@ void DiagnosticWindow::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(font());
   int y = 0;
   // The first empty line ends the buffer.
-  for (const std::string& line : game_.diagnostic_lines) {
+  for (const std::string& line : scene_.diagnostic_lines) {
     if (line.empty()) break;
     painter.drawText(QPoint(0, y + metrics.ascent()), QString::fromStdString(line));
     y += line_height_;

@@ -6,13 +6,13 @@
 
 namespace vornmark {
 
-class Game;
+struct Scene;
 
 class DiagnosticWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DiagnosticWindow(const Game& game, QWidget* parent = nullptr);
+  explicit DiagnosticWindow(const Scene& scene, QWidget* parent = nullptr);
 
   // Character height plus the font's leading.
   int line_height() const { return line_height_; }
@@ -21,7 +21,7 @@ class DiagnosticWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const Game& game_;
+  const Scene& scene_;
   int line_height_;
 };
 

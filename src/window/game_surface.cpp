@@ -6,7 +6,7 @@
 #include "play/play_flow.h"
 #include "presentation/layout.h"
 #include "presentation/painting.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "window/qt_canvas.h"
 
 namespace vornmark {
@@ -20,7 +20,8 @@ ClickTarget classify(const Layout& layout, const QMouseEvent* event) {
 
 }  // namespace
 
-GameSurface::GameSurface(Game& game, Layout& layout, QWidget* parent) : QWidget(parent), game_(game), layout_(layout) {
+GameSurface::GameSurface(const Match& match, Layout& layout, QWidget* parent)
+    : QWidget(parent), match_(match), layout_(layout) {
   setMouseTracking(true);
   setAutoFillBackground(true);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -28,13 +29,14 @@ GameSurface::GameSurface(Game& game, Layout& layout, QWidget* parent) : QWidget(
 }
 
 void GameSurface::paintEvent(QPaintEvent*) {
+  if (flow_ == nullptr) return;
   QPainter painter(this);
   QtCanvas canvas(painter, logicalDpiY());
-  paint_window(game_, layout_, canvas);
+  paint_window(match_, flow_->scene(), layout_, canvas);
 }
 
 void GameSurface::resizeEvent(QResizeEvent* event) {
-  layout_window(layout_, game_, event->size().width(), event->size().height());
+  layout_window(layout_, match_, event->size().width(), event->size().height());
   QWidget::resizeEvent(event);
 }
 
@@ -61,7 +63,7 @@ void GameSurface::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void GameSurface::update_cursor(int x, int y) {
-  const bool aiming = game_.play_state == PlayState::PlayerAiming && layout_.board_rect.contains(x, y);
+  const bool aiming = match_.play_state() == PlayState::PlayerAiming && layout_.board_rect.contains(x, y);
   if (aiming && sight_)
     setCursor(*sight_);
   else

@@ -9,7 +9,7 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 class PlayFlow;
 struct Layout;
 
@@ -17,7 +17,7 @@ class GameSurface : public QWidget {
   Q_OBJECT
 
  public:
-  GameSurface(Game& game, Layout& layout, QWidget* parent = nullptr);
+  GameSurface(const Match& match, Layout& layout, QWidget* parent = nullptr);
 
   void set_flow(PlayFlow* flow) { flow_ = flow; }
   void set_sight_cursor(std::optional<QCursor> sight) { sight_ = std::move(sight); }
@@ -35,7 +35,7 @@ class GameSurface : public QWidget {
  private:
   void press(QMouseEvent* event);
 
-  Game& game_;
+  const Match& match_;
   Layout& layout_;
   PlayFlow* flow_ = nullptr;
   std::optional<QCursor> sight_;

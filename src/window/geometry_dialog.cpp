@@ -12,10 +12,10 @@
 
 namespace vornmark {
 
-GeometryDialog::GeometryDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+GeometryDialog::GeometryDialog(Match& match, QWidget* parent) : QDialog(parent), match_(match) {
   setWindowTitle(QStringLiteral("Geometry"));
 
-  grid_size_ = new QLineEdit(QString::fromStdString(geometry_dialog_init(game_)), this);
+  grid_size_ = new QLineEdit(QString::fromStdString(geometry_dialog_init(match_)), this);
   grid_size_->setMaximumWidth(grid_size_->fontMetrics().averageCharWidth() * 8);
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Number of squares (4-30)"), this));
@@ -38,7 +38,7 @@ void GeometryDialog::showEvent(QShowEvent* event) {
 
 void GeometryDialog::accept() {
   // A failed check leaves the dialog open and the focus where it was.
-  if (geometry_dialog_ok(game_, grid_size_->text().toStdString()).close) QDialog::accept();
+  if (geometry_dialog_ok(match_, grid_size_->text().toStdString()).close) QDialog::accept();
 }
 
 }  // namespace vornmark

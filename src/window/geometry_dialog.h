@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace vornmark {
 
-class Game;
+class Match;
 
 class GeometryDialog : public QDialog {
   Q_OBJECT
 
  public:
-  GeometryDialog(Game& game, QWidget* parent);
+  GeometryDialog(Match& match, QWidget* parent);
 
   void accept() override;
 
@@ -26,7 +26,7 @@ class GeometryDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  Game& game_;
+  Match& match_;
   QLineEdit* grid_size_;
   QPushButton* ok_;
 };

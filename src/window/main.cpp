@@ -1,20 +1,22 @@
-// The desktop program: reads the switches and the settings, opens the one main window at the
-// size of the available screen and runs until it is closed.
+// The desktop program: reads the switches and the settings, opens the one main window
+// maximised and runs until it is closed.
 
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 #include "window/main_window.h"
 #include "window/program_icon.h"
 #include "window/program_texts.h"
 #include "window/qt_platform.h"
+#include "window/termination_signal.h"
 
 namespace {
 
@@ -41,16 +43,31 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(program_icon());
 
   QtPlatform platform;
-  auto game = std::make_unique<Game>(platform);
+  auto match = std::make_unique<Match>(platform);
   StartUpOptions options;
   // The arguments Qt has not taken for itself (such as -platform) are the game's switches.
   options.command_line = join_arguments(arguments_of(argc, argv));
   options.settings_dir = default_settings_dir();
-  start_up(*game, options);
+  start_up(*match, options);
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  MainWindow window(*game, platform, screen.size());
+  MainWindow window(*match, platform, screen.size());
   window.move(screen.topLeft());
-  window.show();
+  // Maximised, the window manager or compositor fits the whole frame, title bar included, into
+  // the area the panels leave; without one the window keeps the available area.
+  window.showMaximized();
+
+  // A session about to end may not let the program end by itself, so the settings are written
+  // when it asks. SIGTERM closes every window, ending the program as File/Exit does; the settings
+  // are written first, as a warning box closed so answers Cancel, which ends at once.
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(
+      &application, &QGuiApplication::commitDataRequest, &window,
+      [&window](QSessionManager&) { window.write_settings(); }, Qt::DirectConnection);
+#endif
+  const TerminationSignal termination([&window] {
+    window.write_settings();
+    QApplication::closeAllWindows();
+  });
   return application.exec();
 }

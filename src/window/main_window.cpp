@@ -5,7 +5,7 @@
 
 #include "presentation/dialogs.h"
 #include "presentation/printing.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "window/game_surface.h"
 #include "window/geometry_dialog.h"
@@ -28,12 +28,12 @@ const QColor kStockLightGrey(192, 192, 192);
 
 }  // namespace
 
-MainWindow::MainWindow(Game& game, QtPlatform& platform, QSize size)
-    : game_(game),
+MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
+    : match_(match),
       platform_(platform),
-      surface_(new GameSurface(game, layout_, this)),
-      view_(game, layout_, *surface_, *this),
-      flow_(game, view_),
+      surface_(new GameSurface(match, layout_, this)),
+      view_(match, layout_, *surface_, *this),
+      flow_(match, view_),
       printers_(std::make_unique<QtPrinters>()) {
   setWindowTitle(QStringLiteral("Vornmark"));
   setCentralWidget(surface_);
@@ -42,26 +42,27 @@ MainWindow::MainWindow(Game& game, QtPlatform& platform, QSize size)
 
   // The first layout uses the size of the window being created; the first resize lays the
   // window out again for its client area.
-  layout_window(layout_, game_, size.width(), size.height());
+  layout_window(layout_, match_, size.width(), size.height());
 
   std::optional<QCursor> sight = load_sight_cursor();
-  if (!sight) game_.report.warning_box("cross is NULL");
+  if (!sight) match_.report().warning_box("cross is NULL");
   surface_->set_sight_cursor(std::move(sight));
 
-  game_.background_colour = Colour::Grey;
   build_menu();
   resize(size);
 
   platform_.set_main_window(this);
-  game_.report.set_main_window_ready(true);
+  match_.report().set_main_window_ready(true);
 }
 
 MainWindow::~MainWindow() {
-  game_.report.set_main_window_ready(false);
+  match_.report().set_main_window_ready(false);
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
-  save_settings(game_.settings, game_.settings_dir);
+  write_settings();
 }
+
+void MainWindow::write_settings() { save_settings(match_.settings(), match_.settings_dir()); }
 
 QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
   QAction* action = menu->addAction(QString::fromUtf8(text));
@@ -82,13 +83,22 @@ void MainWindow::build_menu() {
   add_command(options, "Misc.", kCommandMisc);
   add_command(options, "&Geometry", kCommandGeometry)->setEnabled(false);  // nothing enables it
   add_command(options, "&Pacing", kCommandPacing);
+  // Checkable, after the original items so that those keep their places.
+  options->addSeparator();
+  QAction* hint = add_command(options, "&Hint", kCommandHint);
+  QAction* view = add_command(options, "Vornmark's &View", kCommandVornmarkView);
+  hint->setShortcut(QKeySequence(Qt::Key_H));
+  view->setShortcut(QKeySequence(Qt::Key_V));
+  for (QAction* checkable : {hint, view}) checkable->setCheckable(true);
+  hint->setChecked(match_.settings().Hint != 0);
+  view->setChecked(match_.settings().VornmarkView != 0);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add_command(help, "&Help...", kCommandHelp);
   add_command(help, "&About Vornmark...", kCommandAbout);
 
   // A command of its own at the right end of the bar, not a menu.
-  if (game_.switches.on(0)) {
+  if (match_.switches().on(0)) {
     QAction* simulation = menuBar()->addAction(QStringLiteral("&Simulation"));
     simulation->setData(static_cast<int>(kCommandSimulation));
     connect(simulation, &QAction::triggered, this, [this] { handle_command(kCommandSimulation); });
@@ -135,6 +145,14 @@ void MainWindow::handle_command(int id) {
     case kCommandSimulation:
       flow_.run_simulation();
       break;
+    case kCommandHint:
+      flow_.show_hint(match_.settings().Hint == 0);
+      action(kCommandHint)->setChecked(match_.settings().Hint != 0);
+      break;
+    case kCommandVornmarkView:
+      flow_.show_vornmark_view(match_.settings().VornmarkView == 0);
+      action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
+      break;
     default:
       break;
   }
@@ -146,16 +164,16 @@ void MainWindow::options() {
 }
 
 void MainWindow::geometry() {
-  GeometryDialog dialog(game_, this);
+  GeometryDialog dialog(match_, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  resize_boards_to_grid(game_);
+  match_.resize_boards_to_grid();
   // Laid out again at once, so that clicks and painting follow the new grid size.
-  layout_window(layout_, game_, surface_->width(), surface_->height());
+  layout_window(layout_, match_, surface_->width(), surface_->height());
   surface_->update();
 }
 
 void MainWindow::pacing() {
-  PacingDialog dialog(game_, this);
+  PacingDialog dialog(match_, this);
   dialog.exec();
 }
 
@@ -182,7 +200,7 @@ void MainWindow::about() {
 
 void MainWindow::print() {
   // Nothing is shown when there is no printer or it refuses the page.
-  print_boards(game_, layout_, *printers_);
+  print_boards(match_, flow_.scene(), layout_, *printers_);
 }
 
 }  // namespace vornmark

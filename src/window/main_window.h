@@ -1,6 +1,6 @@
 #pragma once
 // The one main window: the menu and its commands, the game's surface, the view the play flow
-// talks to, and the saving of the settings when the window goes.
+// talks to, and the saving of the settings.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,7 +13,7 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 class GameSurface;
 class Printers;
 class QtPlatform;
@@ -24,9 +24,13 @@ class MainWindow : public QMainWindow {
  public:
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.
-  MainWindow(Game& game, QtPlatform& platform, QSize size);
-  // Saves the settings: the one place they are written.
+  MainWindow(Match& match, QtPlatform& platform, QSize size);
+  // Saves the settings.
   ~MainWindow() override;
+
+  // Writes the settings file now (atomically); done when the window goes, at a session's
+  // commit-data request and on SIGTERM.
+  void write_settings();
 
   // Runs a menu command by its id; ids that name no command do nothing.
   void handle_command(int id);
@@ -50,7 +54,7 @@ class MainWindow : public QMainWindow {
   void about();
   void print();
 
-  Game& game_;
+  Match& match_;
   QtPlatform& platform_;
   Layout layout_;
   GameSurface* surface_;

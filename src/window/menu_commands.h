@@ -14,6 +14,9 @@ enum CommandId : int {
   kCommandAbout = 41,
   kCommandGeometry = 40001,
   kCommandPacing = 40002,
+  // Beyond the original menu: the counting made visible.
+  kCommandHint = 40101,
+  kCommandVornmarkView = 40102,
 };
 
 }  // namespace vornmark

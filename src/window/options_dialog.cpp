@@ -87,7 +87,7 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   grid->addWidget(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
 
   // The initial values.
-  const OptionsDialogState state = options_dialog_init(flow_.game());
+  const OptionsDialogState state = options_dialog_init(flow_.match());
   switch (state.mode) {
     case OptionsDialogState::Mode::Automatic:
       automatic_->setChecked(true);

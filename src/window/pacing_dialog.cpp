@@ -10,12 +10,12 @@
 
 namespace vornmark {
 
-PacingDialog::PacingDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+PacingDialog::PacingDialog(Match& match, QWidget* parent) : QDialog(parent), match_(match) {
   setWindowTitle(QStringLiteral("Pacing"));
 
   pause_after_player_ = new QCheckBox(QStringLiteral("Pause after your shots?"), this);
   pause_after_vornmark_ = new QCheckBox(QStringLiteral("Pause after Vornmark's shots?"), this);
-  const PacingDialogState state = pacing_dialog_init(game_);
+  const PacingDialogState state = pacing_dialog_init(match_);
   pause_after_player_->setChecked(state.pause_after_player);
   pause_after_vornmark_->setChecked(state.pause_after_vornmark);
 
@@ -37,7 +37,7 @@ void PacingDialog::showEvent(QShowEvent* event) {
 }
 
 void PacingDialog::accept() {
-  pacing_dialog_ok(game_, {pause_after_player_->isChecked(), pause_after_vornmark_->isChecked()});
+  pacing_dialog_ok(match_, {pause_after_player_->isChecked(), pause_after_vornmark_->isChecked()});
   QDialog::accept();
 }
 

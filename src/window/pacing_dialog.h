@@ -8,13 +8,13 @@ class QPushButton;
 
 namespace vornmark {
 
-class Game;
+class Match;
 
 class PacingDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PacingDialog(Game& game, QWidget* parent);
+  PacingDialog(Match& match, QWidget* parent);
 
   void accept() override;
 
@@ -26,7 +26,7 @@ class PacingDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  Game& game_;
+  Match& match_;
   QCheckBox* pause_after_player_;
   QCheckBox* pause_after_vornmark_;
   QPushButton* ok_;

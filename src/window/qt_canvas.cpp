@@ -29,11 +29,17 @@ void QtCanvas::select_font(int pixel_height) {
 
 void QtCanvas::restore_font() { painter_.setFont(kept_font_); }
 
-void QtCanvas::rectangle(const Rect& rect, Colour colour) {
+void QtCanvas::rectangle(const Rect& rect, Colour colour) { fill_and_frame(rect, qt_colour(colour)); }
+
+void QtCanvas::shade(const Rect& rect, Rgb colour) {
+  fill_and_frame(rect, QColor(colour.red, colour.green, colour.blue));
+}
+
+void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  painter_.fillRect(QRect(rect.left, rect.top, width, height), qt_colour(colour));
+  painter_.fillRect(QRect(rect.left, rect.top, width, height), colour);
   painter_.setPen(QPen(Qt::black, 0));
   painter_.setBrush(Qt::NoBrush);
   // A one-pixel outline of width w - 1 covers w pixels: the frame stays inside the rectangle.

@@ -31,9 +31,11 @@ class QtCanvas : public Canvas {
   void restore_font() override;
   void set_text_background(Colour colour) override { text_background_ = qt_colour(colour); }
   void rectangle(const Rect& rect, Colour colour) override;
+  void shade(const Rect& rect, Rgb colour) override;
   void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
 
  private:
+  void fill_and_frame(const Rect& rect, const QColor& colour);
   QStringList text_lines(const QString& text, int width, unsigned flags) const;
 
   QPainter& painter_;

@@ -3,7 +3,8 @@
 #include <QPalette>
 
 #include "presentation/layout.h"
-#include "setup/game.h"
+#include "presentation/painting.h"
+#include "setup/match.h"
 #include "window/qt_canvas.h"
 
 namespace vornmark {
@@ -14,10 +15,10 @@ void set_surface_background(QWidget& surface, const QColor& colour) {
   surface.setPalette(palette);
 }
 
-WindowView::WindowView(Game& game, Layout& layout, QWidget& surface, QWidget& window)
-    : game_(game), layout_(layout), surface_(surface), window_(window) {}
+WindowView::WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window)
+    : match_(match), layout_(layout), surface_(surface), window_(window) {}
 
-void WindowView::beep() { game_.platform().beep(); }
+void WindowView::beep() { match_.platform().beep(); }
 
 void WindowView::set_background(Colour colour) { set_surface_background(surface_, qt_colour(colour)); }
 
@@ -25,7 +26,7 @@ void WindowView::set_title(std::string_view title) {
   window_.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
 }
 
-void WindowView::show_error(std::string_view text) { game_.report.error_box(text); }
+void WindowView::show_error(std::string_view text) { match_.report().error_box(text); }
 
 void WindowView::invalidate_cell(int column, int row) {
   surface_.update(qt_rect(vornmark::invalidate_cell(layout_, column, row)));
@@ -37,10 +38,7 @@ void WindowView::invalidate_ship_cells(const Ship& ship) {
   for (const Rect& cell : vornmark::invalidate_ship_cells(layout_, ship)) surface_.update(qt_rect(cell));
 }
 
-void WindowView::invalidate_legend() {
-  // The legend's rectangle is known only once a paint has computed it.
-  if (layout_.legend_rect.bottom > 0) surface_.update(qt_rect(layout_.legend_rect));
-}
+void WindowView::invalidate_legend() { surface_.update(qt_rect(legend_rect(match_, layout_))); }
 
 void WindowView::invalidate_status() { surface_.update(qt_rect(layout_.status_rect)); }
 

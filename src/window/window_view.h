@@ -9,12 +9,12 @@
 
 namespace vornmark {
 
-class Game;
+class Match;
 struct Layout;
 
 class WindowView : public View {
  public:
-  WindowView(Game& game, Layout& layout, QWidget& surface, QWidget& window);
+  WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window);
 
   void beep() override;
   void set_background(Colour colour) override;
@@ -30,8 +30,8 @@ class WindowView : public View {
   void redraw_all() override;
 
  private:
-  Game& game_;
-  Layout& layout_;
+  Match& match_;
+  const Layout& layout_;
   QWidget& surface_;
   QWidget& window_;
 };

@@ -1,10 +1,9 @@
-#include "opponent/gamma_phase.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "opponent/opponent.h"
 #include "opponent_fixture.h"
 
 namespace vornmark {
@@ -33,22 +32,22 @@ class GammaPhaseTest : public OpponentFixture {
  protected:
   void SetUp() override { start(4); }
   void set_region(int ship, std::initializer_list<std::pair<CellPos, int>> counts) {
-    for (const auto& [cell, count] : counts) game.ship_tallies[ship].cell(cell.x, cell.y) = count;
+    for (const auto& [cell, count] : counts) opponent.reasoner().mutable_ship_tally(ship).cell(cell.x, cell.y) = count;
   }
 };
 
 TEST_F(GammaPhaseTest, ShotStripsTheRegionOfEveryAfloatShipItCouldHit) {
   open_trace();
-  game.computer_volley = 5;
-  game.computer_shots_per_volley = 3;
+  match.mutable_counters().computer_volley = 5;
+  match.mutable_counters().computer_shots_per_volley = 3;
   set_region(kCorvette, {{{0, 0}, 2}, {{1, 0}, 1}});
   set_region(kDestroyer, {{{1, 0}, 3}, {{2, 0}, 1}});
   set_region(kBattleship, {{{3, 3}, 1}});
   set_region(kSubmarine, {{{0, 3}, 5}});
-  for (int v : {1, 2, 3}) game.his_fleet[kSubmarine].add_hit(v);  // sunk: its counts are ignored
+  for (int v : {1, 2, 3}) match.mutable_his_fleet()[kSubmarine].add_hit(v);  // sunk: its counts are ignored
 
-  EXPECT_EQ(gamma_fire(game, 0), 2);
-  EXPECT_EQ(cells_where(game.my_shots, 5), (std::vector<CellPos>{{1, 0}, {3, 3}}));
+  EXPECT_EQ(opponent.gamma_fire(match, 0), 2);
+  EXPECT_EQ(cells_where(match.my_shots(), 5), (std::vector<CellPos>{{1, 0}, {3, 3}}));
 
   const Rows empty = {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}};
   const std::string expected =
@@ -67,38 +66,38 @@ TEST_F(GammaPhaseTest, ShotStripsTheRegionOfEveryAfloatShipItCouldHit) {
 }
 
 TEST_F(GammaPhaseTest, SeparateRegionsEachTakeOneShotUpToTheVolleySize) {
-  game.computer_volley = 2;
-  game.computer_shots_per_volley = 3;
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_counters().computer_shots_per_volley = 3;
   // A pinned Corvette's remaining cells, and two wider regions; one cell already shot.
   set_region(kCorvette, {{{0, 0}, 1}, {{0, 1}, 1}});
   set_region(kDestroyer, {{{2, 0}, 2}, {{3, 0}, 2}, {{2, 1}, 1}});
   set_region(kBattleship, {{{1, 3}, 1}, {{2, 3}, 1}, {{3, 3}, 3}});
-  game.my_shots.cell(3, 3) = 1;
-  const std::uint32_t before = game.random.state();
-  EXPECT_EQ(gamma_fire(game, 0), 3);
-  const std::vector<CellPos> fired = cells_where(game.my_shots, 2);
+  match.mutable_my_shots().cell(3, 3) = 1;
+  const std::uint32_t before = match.random().state();
+  EXPECT_EQ(opponent.gamma_fire(match, 0), 3);
+  const std::vector<CellPos> fired = cells_where(match.my_shots(), 2);
   ASSERT_EQ(fired.size(), 3u);
   for (int ship : {kCorvette, kDestroyer, kBattleship}) {
     int shots_in_region = 0;
-    for (CellPos c : fired) shots_in_region += game.ship_tallies[ship].cell(c.x, c.y) != 0;
+    for (CellPos c : fired) shots_in_region += opponent.reasoner().ship_tally(ship).cell(c.x, c.y) != 0;
     EXPECT_EQ(shots_in_region, 1) << "ship " << ship;
   }
-  EXPECT_EQ(game.my_shots.cell(3, 3), 1);
+  EXPECT_EQ(match.my_shots().cell(3, 3), 1);
   // One draw per shot, none for the list that was not taken.
   Lcg replay;
   replay.seed(before);
   for (int i = 0; i < 3; ++i) replay.draw();
-  EXPECT_EQ(game.random.state(), replay.state());
+  EXPECT_EQ(match.random().state(), replay.state());
 
   // Started with one shot fired, the phase fires only the rest of the volley.
   start(4);
-  game.computer_volley = 2;
-  game.computer_shots_per_volley = 3;
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_counters().computer_shots_per_volley = 3;
   set_region(kCorvette, {{{0, 0}, 1}});
   set_region(kDestroyer, {{{2, 2}, 1}});
   set_region(kBattleship, {{{3, 0}, 1}});
-  EXPECT_EQ(gamma_fire(game, 1), 3);
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 2);
+  EXPECT_EQ(opponent.gamma_fire(match, 1), 3);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 2);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh game for the opponent's tests: started without a settings file, the generator at
+// A fresh match and opponent for the opponent's tests: started without a settings file, the generator at
 // state 1, the boards sized to the grid asked for, and helpers to lay out shots and read the
 // trace.
 
@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "model/cell_pos.h"
-#include "setup/game.h"
+#include "opponent/opponent.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_platform.h"
 #include "support/temp_dir.h"
@@ -21,29 +22,27 @@ class OpponentFixture : public ::testing::Test {
   void start(int grid = 15, int level = kIntermediate, int shots = 10, int threshold = 10) {
     StartUpOptions options;
     options.command_line = "-D3";
-    start_up(game, options);
-    game.settings.MaxCells = grid;
-    game.settings.PlayLevel = level;
-    game.settings.NumberOfShots = shots;
-    game.settings.AmbiguityThreshold = threshold;
-    for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships,
-                         &game.tally, &game.wk_tots, &game.temp_tally})
-      board->set_size(grid, grid);
-    for (Board& board : game.ship_tallies) board.set_size(grid, grid);
+    start_up(match, options);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_settings().PlayLevel = level;
+    match.mutable_settings().NumberOfShots = shots;
+    match.mutable_settings().AmbiguityThreshold = threshold;
+    match.resize_boards_to_grid();
+    opponent.resize(grid);
   }
 
-  void open_trace() { ASSERT_TRUE(game.report.log().open((dir / "stats").string())); }
+  void open_trace() { ASSERT_TRUE(match.report().log().open((dir / "stats").string())); }
   std::string trace_text() {
-    game.report.log().close();
+    match.report().log().close();
     return read_text(dir / "stats");
   }
 
   // A new game with the player's fleet scattered on "HIS REAL SHIPS".
   void new_game_with_scattered_fleet() {
-    int counter = -1;
-    new_game(game, counter);
-    game.his_real_ships.clear();
-    random_place_fleet(game, game.his_fleet, game.his_real_ships);
+    match.new_game(Match::Counted::No);
+    opponent.new_game();
+    match.mutable_his_real_ships().clear();
+    random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
   }
 
   static void fill(Board& board, std::initializer_list<CellPos> cells, int value) {
@@ -70,7 +69,8 @@ class OpponentFixture : public ::testing::Test {
 
   TempDir dir;
   RecordingPlatform platform;
-  Game game{platform};
+  Match match{platform};
+  Opponent opponent{match.report()};
 };
 
 }  // namespace vornmark::testing

@@ -43,40 +43,40 @@ std::vector<int> values_of(const Board& board) {
 class PlacementScanTest : public OpponentFixture {
  protected:
   void SetUp() override { start(); }
-  Ship& corvette() { return game.his_fleet[kCorvette]; }
-  Ship& destroyer() { return game.his_fleet[kDestroyer]; }
+  Ship& corvette() { return match.mutable_his_fleet()[kCorvette]; }
+  Ship& destroyer() { return match.mutable_his_fleet()[kDestroyer]; }
   void set_hits(Ship& ship, std::initializer_list<int> volleys) {
     ship.unplace();
     for (int v : volleys) ship.add_hit(v);
   }
   // Lays the Destroyer straight down from (x, y) on cells holding the given volley numbers.
   bool destroyer_fits_on(std::initializer_list<int> under) {
-    game.my_shots.clear();
+    match.mutable_my_shots().clear();
     int row = 2;
-    for (int v : under) game.my_shots.cell(5, row++) = v;
+    for (int v : under) match.mutable_my_shots().cell(5, row++) = v;
     destroyer().move_to(5, 2);
-    return try_fit(game.my_shots, nullptr, destroyer());
+    return try_fit(match.my_shots(), nullptr, destroyer());
   }
 };
 
 TEST_F(PlacementScanTest, CorvetteOnAnEmptyBoardHas420PlacementsAndCountsTwoThreeFour) {
-  const int count = scan_ship(game.my_shots, nullptr, corvette(), game.tally);
+  const int count = scan_ship(match.my_shots(), nullptr, corvette(), opponent.mutable_tally());
   EXPECT_EQ(count, 420);
   EXPECT_EQ(corvette().tot_matches(), 420);
   for (CellPos corner : {CellPos{0, 0}, CellPos{14, 0}, CellPos{0, 14}, CellPos{14, 14}})
-    EXPECT_EQ(game.tally.cell(corner.x, corner.y), 2);
+    EXPECT_EQ(opponent.mutable_tally().cell(corner.x, corner.y), 2);
   for (CellPos border : {CellPos{1, 0}, CellPos{0, 7}, CellPos{14, 13}, CellPos{9, 14}})
-    EXPECT_EQ(game.tally.cell(border.x, border.y), 3);
+    EXPECT_EQ(opponent.mutable_tally().cell(border.x, border.y), 3);
   for (int y = 1; y < 14; ++y)
-    for (int x = 1; x < 14; ++x) ASSERT_EQ(game.tally.cell(x, y), 4) << x << "," << y;
+    for (int x = 1; x < 14; ++x) ASSERT_EQ(opponent.mutable_tally().cell(x, y), 4) << x << "," << y;
   // The placed cells end on the last orientation tried: a half turn on the last anchor.
   EXPECT_EQ(corvette().cells()[0], (CellPos{14, 14}));
   EXPECT_EQ(corvette().cells()[1], (CellPos{14, 13}));
 
   // The tally is not cleared: a second scan adds the same counts again.
-  scan_ship(game.my_shots, nullptr, corvette(), game.tally);
-  EXPECT_EQ(game.tally.cell(0, 0), 4);
-  EXPECT_EQ(game.tally.cell(7, 7), 8);
+  scan_ship(match.my_shots(), nullptr, corvette(), opponent.mutable_tally());
+  EXPECT_EQ(opponent.mutable_tally().cell(0, 0), 4);
+  EXPECT_EQ(opponent.mutable_tally().cell(7, 7), 8);
 }
 
 TEST_F(PlacementScanTest, FitComparesTheVolleysUnderTheShipWithItsHitRecord) {
@@ -102,41 +102,41 @@ TEST_F(PlacementScanTest, FitComparesTheVolleysUnderTheShipWithItsHitRecord) {
 
   // Outside the board never fits; the occupancy blocks other ships' ids but not its own.
   set_hits(destroyer(), {});
-  game.my_shots.clear();
+  match.mutable_my_shots().clear();
   destroyer().move_to(14, 13);
-  EXPECT_FALSE(try_fit(game.my_shots, nullptr, destroyer()));
+  EXPECT_FALSE(try_fit(match.my_shots(), nullptr, destroyer()));
   destroyer().move_to(3, 3);
-  game.his_sea.cell(3, 4) = destroyer().id();
-  EXPECT_TRUE(try_fit(game.my_shots, &game.his_sea, destroyer()));
-  game.his_sea.cell(3, 5) = kBattleship + 1;
-  EXPECT_FALSE(try_fit(game.my_shots, &game.his_sea, destroyer()));
-  EXPECT_TRUE(try_fit(game.my_shots, nullptr, destroyer()));
+  opponent.reasoner().mutable_occupancy().cell(3, 4) = destroyer().id();
+  EXPECT_TRUE(try_fit(match.my_shots(), &opponent.reasoner().mutable_occupancy(), destroyer()));
+  opponent.reasoner().mutable_occupancy().cell(3, 5) = kBattleship + 1;
+  EXPECT_FALSE(try_fit(match.my_shots(), &opponent.reasoner().mutable_occupancy(), destroyer()));
+  EXPECT_TRUE(try_fit(match.my_shots(), nullptr, destroyer()));
 }
 
 TEST_F(PlacementScanTest, HitRecordLimitsPlacementsToTheCellsOfItsVolleys) {
   // Volley 3 fired at three cells; the Battleship had one hit in it.
   const std::vector<CellPos> volley3 = {{4, 4}, {9, 2}, {12, 12}};
-  for (CellPos c : volley3) game.my_shots.cell(c.x, c.y) = 3;
-  game.my_shots.cell(6, 6) = 1;
-  Ship& battleship = game.his_fleet[kBattleship];
+  for (CellPos c : volley3) match.mutable_my_shots().cell(c.x, c.y) = 3;
+  match.mutable_my_shots().cell(6, 6) = 1;
+  Ship& battleship = match.mutable_his_fleet()[kBattleship];
   set_hits(battleship, {3});
-  const int count = scan_ship(game.my_shots, nullptr, battleship, game.tally);
+  const int count = scan_ship(match.my_shots(), nullptr, battleship, opponent.mutable_tally());
   EXPECT_GT(count, 0);
   // Every placement covers exactly one volley-3 cell, so their tallies add up to the count,
   // and no placement covers the volley-1 cell.
   int on_volley3 = 0;
-  for (CellPos c : volley3) on_volley3 += game.tally.cell(c.x, c.y);
+  for (CellPos c : volley3) on_volley3 += opponent.mutable_tally().cell(c.x, c.y);
   EXPECT_EQ(on_volley3, count);
-  EXPECT_EQ(game.tally.cell(6, 6), 0);
+  EXPECT_EQ(opponent.mutable_tally().cell(6, 6), 0);
   // (4, 4) lies four cells from every edge: 4 straight placements cover it each way.
-  EXPECT_EQ(game.tally.cell(4, 4), 8);
+  EXPECT_EQ(opponent.mutable_tally().cell(4, 4), 8);
 
   // A record that fits nowhere gives 0 and leaves the tally as it was.
-  const std::vector<int> before = values_of(game.tally);
+  const std::vector<int> before = values_of(opponent.mutable_tally());
   set_hits(battleship, {2, 2});
-  EXPECT_EQ(scan_ship(game.my_shots, nullptr, battleship, game.tally), 0);
+  EXPECT_EQ(scan_ship(match.my_shots(), nullptr, battleship, opponent.mutable_tally()), 0);
   EXPECT_EQ(battleship.tot_matches(), 0);
-  EXPECT_EQ(values_of(game.tally), before);
+  EXPECT_EQ(values_of(opponent.mutable_tally()), before);
 }
 
 // The fast scan against the plain one on many random shot boards, hit records, occupancies and
@@ -148,10 +148,10 @@ TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanOnRandomBoards) {
   for (int trial = 0; trial < 600; ++trial) {
     const int width = uniform(1, 16);
     const int height = uniform(1, 16);
-    Board shots(game.report, "SHOTS");
-    Board occupancy(game.report, "SEA");
-    Board fast_tally(game.report, "FAST");
-    Board plain_tally(game.report, "PLAIN");
+    Board shots(match.report(), "SHOTS");
+    Board occupancy(match.report(), "SEA");
+    Board fast_tally(match.report(), "FAST");
+    Board plain_tally(match.report(), "PLAIN");
     for (Board* board : {&shots, &occupancy, &fast_tally, &plain_tally}) board->allocate(width, height);
     const int density = uniform(0, 80);
     const int volleys = uniform(1, 6);
@@ -165,7 +165,7 @@ TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanOnRandomBoards) {
       }
     }
 
-    const Ship& model = game.his_fleet[static_cast<std::size_t>(trial % 4)];
+    const Ship& model = match.mutable_his_fleet()[static_cast<std::size_t>(trial % 4)];
     Ship ship = model;
     ship.unplace();
     if (trial % 3 != 0) {

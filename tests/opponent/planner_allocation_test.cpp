@@ -7,9 +7,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "opponent/real_hits.h"
-#include "opponent/volley_planner.h"
-#include "setup/game.h"
+#include "opponent/opponent.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/temp_dir.h"
 
@@ -64,33 +63,30 @@ class QuietPlatform : public Platform {
 // Plans every volley of a whole game, counting the allocations made inside plan_volley only.
 long allocations_over_a_game(int grid, int level, bool trace, const std::filesystem::path& trace_path) {
   QuietPlatform platform;
-  Game game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = trace ? "-D3 -D1" : "-D3";
   options.trace_path = trace_path.string();
-  start_up(game, options);
-  game.settings.MaxCells = grid;
-  game.settings.PlayLevel = level;
-  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships, &game.tally,
-                       &game.temp_tally})
-    board->set_size(grid, grid);
-  for (Board& board : game.ship_tallies) board.set_size(grid, grid);
-  int counter = -1;
-  new_game(game, counter);
-  game.his_real_ships.clear();
-  random_place_fleet(game, game.his_fleet, game.his_real_ships);
+  start_up(match, options);
+  match.mutable_settings().MaxCells = grid;
+  match.mutable_settings().PlayLevel = level;
+  match.resize_boards_to_grid();
+  Opponent opponent(match.report());
+  match.new_game(Match::Counted::No);
+  match.mutable_his_real_ships().clear();
+  random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
 
   long counted = 0;
   for (int volley = 1; volley <= grid * grid; ++volley) {
-    game.computer_volley = volley;
+    match.mutable_counters().computer_volley = volley;
     allocations = 0;
     counting = true;
-    plan_volley(game);
+    opponent.plan_volley(match);
     counting = false;
     counted += allocations;
-    take_real_hits(game);
+    match.take_real_hits();
     int left = 0;
-    for (const Ship& ship : game.his_fleet) left += ship.cells_left();
+    for (const Ship& ship : match.his_fleet()) left += ship.cells_left();
     if (left == 0) break;
   }
   EXPECT_EQ(platform.boxes, 0);

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "opponent/real_hits.h"
-#include "opponent/volley_planner.h"
+#include "opponent/opponent.h"
 #include "opponent_fixture.h"
 
 namespace vornmark {
@@ -31,38 +30,38 @@ class SimulatedGamesTest : public OpponentFixture {
   }
   int real_cells_struck(int id, int volley) const {
     int count = 0;
-    for (int y = 0; y < game.grid(); ++y)
-      for (int x = 0; x < game.grid(); ++x)
-        count += game.his_real_ships.cell(x, y) == id && game.my_shots.cell(x, y) == volley;
+    for (int y = 0; y < match.grid(); ++y)
+      for (int x = 0; x < match.grid(); ++x)
+        count += match.his_real_ships().cell(x, y) == id && match.my_shots().cell(x, y) == volley;
     return count;
   }
   int shortfalls = 0;
 
   int cells_left() const {
     int left = 0;
-    for (const Ship& ship : game.his_fleet) left += ship.cells_left();
+    for (const Ship& ship : match.his_fleet()) left += ship.cells_left();
     return left;
   }
 
   // Plays one game to its end; returns the number of volleys it took.
   int play(const GameConfig& config, std::uint32_t seed) {
     start(config.grid, config.level, config.shots, config.threshold);
-    game.random.seed(seed);
+    match.random().seed(seed);
     new_game_with_scattered_fleet();
     const int cells = config.grid * config.grid;
     int fired_total = 0;
     int volley = 1;
     for (; volley <= cells; ++volley) {
       SCOPED_TRACE("volley " + std::to_string(volley));
-      game.computer_volley = volley;
+      match.mutable_counters().computer_volley = volley;
       int hits = 0;
-      for (const Ship& ship : game.his_fleet) hits += ship.hit_count();
+      for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
       const std::size_t boxes_before = platform.boxes.size();
-      const VolleyPhase phase = plan_volley(game);
+      const VolleyPhase phase = opponent.plan_volley(match);
       EXPECT_EQ(phase == VolleyPhase::Novice, config.level == kNovice);
       const int expected_shots = std::max(1, config.shots - hits);
-      EXPECT_EQ(game.computer_shots_per_volley, expected_shots);
-      const int fired = cells_holding(game.my_shots, volley);
+      EXPECT_EQ(match.counters().computer_shots_per_volley, expected_shots);
+      const int fired = cells_holding(match.my_shots(), volley);
       // A volley is full unless the planner ran out of candidates (a shot earlier in the volley
       // can rule out the last placements left) and said so; a cell fired at twice would have
       // kept its first volley and shown a warning as well.
@@ -77,11 +76,11 @@ class SimulatedGamesTest : public OpponentFixture {
         ++shortfalls;
       }
       fired_total += fired;
-      EXPECT_EQ(cells - cells_holding(game.my_shots, 0), fired_total);
+      EXPECT_EQ(cells - cells_holding(match.my_shots(), 0), fired_total);
 
-      take_real_hits(game);
+      match.take_real_hits();
       for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(hits_of_volley(game.his_fleet[i], volley), real_cells_struck(i + 1, volley)) << "ship " << i;
+        EXPECT_EQ(hits_of_volley(match.his_fleet()[i], volley), real_cells_struck(i + 1, volley)) << "ship " << i;
       if (cells_left() == 0) break;
     }
     EXPECT_EQ(cells_left(), 0) << "grid " << config.grid << " seed " << seed;

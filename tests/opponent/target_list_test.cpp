@@ -15,35 +15,41 @@ using testing::OpponentFixture;
 
 class TargetListTest : public OpponentFixture {
  protected:
-  void SetUp() override { start(5); }
+  void SetUp() override {
+    start(5);
+    secondary.allocate(kMaxGrid, kMaxGrid);
+    secondary.set_size(5, 5);
+  }
 
   // The next draw of a copy of the game's generator, without advancing the game's.
   int next_draw() const {
-    Lcg copy = game.random;
+    Lcg copy = match.random();
     return copy.draw();
   }
   // The listed records up to the terminator.
   std::vector<TargetCandidate> listed() const {
     std::vector<TargetCandidate> records;
-    for (int i = 0; game.targets[static_cast<std::size_t>(i)].x != -1; ++i)
-      records.push_back(game.targets[static_cast<std::size_t>(i)]);
+    for (int i = 0; opponent.targets()[static_cast<std::size_t>(i)].x != -1; ++i)
+      records.push_back(opponent.targets()[static_cast<std::size_t>(i)]);
     return records;
   }
+
+  Board secondary{match.report(), "WK_TOTS"};
 };
 
 bool same_cell(const TargetCandidate& record, int x, int y) { return record.x == x && record.y == y; }
 
 TEST_F(TargetListTest, IntermediateDrawsWithinTheLeadingRunOfEqualRecords) {
   // Tallies 7, 7, 5 with secondaries 2, 2, 9: the pool is the two records with tally 7.
-  game.tally.cell(0, 1) = 5;
-  game.wk_tots.cell(0, 1) = 9;
-  game.tally.cell(2, 0) = 7;
-  game.wk_tots.cell(2, 0) = 2;
-  game.tally.cell(3, 4) = 7;
-  game.wk_tots.cell(3, 4) = 2;
-  game.random.seed(77);
+  opponent.mutable_tally().cell(0, 1) = 5;
+  secondary.cell(0, 1) = 9;
+  opponent.mutable_tally().cell(2, 0) = 7;
+  secondary.cell(2, 0) = 2;
+  opponent.mutable_tally().cell(3, 4) = 7;
+  secondary.cell(3, 4) = 2;
+  match.random().seed(77);
   const int r = next_draw();
-  const TargetCandidate* list = target_list(game, game.tally, game.my_shots, &game.wk_tots);
+  const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
   ASSERT_EQ(listed().size(), 3u);
   // Collection order is column by column: (2, 0) before (3, 4); the draw picks r % 2 of them.
   if (r % 2 == 0) {
@@ -59,32 +65,32 @@ TEST_F(TargetListTest, IntermediateDrawsWithinTheLeadingRunOfEqualRecords) {
   EXPECT_EQ(list[3].x, -1);
 
   // Tallies 7, 7 with secondaries 3, 1: the pool holds one record, yet a number is drawn.
-  game.tally.cell(0, 1) = 0;
-  game.wk_tots.cell(3, 4) = 3;
-  const std::uint32_t before = game.random.state();
-  list = target_list(game, game.tally, game.my_shots, &game.wk_tots);
+  opponent.mutable_tally().cell(0, 1) = 0;
+  secondary.cell(3, 4) = 3;
+  const std::uint32_t before = match.random().state();
+  list = opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
   EXPECT_TRUE(same_cell(list[0], 3, 4));
   EXPECT_TRUE(same_cell(list[1], 2, 0));
   EXPECT_EQ(list[2].x, -1);
   Lcg expected;
   expected.seed(before);
   expected.draw();
-  EXPECT_EQ(game.random.state(), expected.state());
+  EXPECT_EQ(match.random().state(), expected.state());
 }
 
 TEST_F(TargetListTest, NoviceTakesTheRecordAtTheDrawnPositionOfTheSortedList) {
-  game.settings.PlayLevel = kNovice;
+  match.mutable_settings().PlayLevel = kNovice;
   // Sorted by tally: (4,4)=9, then the 3s in collection order (1,0), (1,3), (2,2), then (0,0)=1.
-  game.tally.cell(0, 0) = 1;
-  game.tally.cell(1, 0) = 3;
-  game.tally.cell(1, 3) = 3;
-  game.tally.cell(2, 2) = 3;
-  game.tally.cell(4, 4) = 9;
+  opponent.mutable_tally().cell(0, 0) = 1;
+  opponent.mutable_tally().cell(1, 0) = 3;
+  opponent.mutable_tally().cell(1, 3) = 3;
+  opponent.mutable_tally().cell(2, 2) = 3;
+  opponent.mutable_tally().cell(4, 4) = 9;
   const std::vector<CellPos> sorted = {{4, 4}, {1, 0}, {1, 3}, {2, 2}, {0, 0}};
   for (std::uint32_t seed : {1u, 5u, 12u, 99u, 4242u}) {
-    game.random.seed(seed);
+    match.random().seed(seed);
     const int k = next_draw() % 5;
-    const TargetCandidate* list = target_list(game, game.tally, game.my_shots, nullptr);
+    const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
     EXPECT_TRUE(same_cell(list[0], sorted[k].x, sorted[k].y)) << "seed " << seed;
     // The record that was first moves to position k; the others stay in order.
     EXPECT_TRUE(same_cell(list[k], 4, 4));
@@ -97,39 +103,40 @@ TEST_F(TargetListTest, NoviceTakesTheRecordAtTheDrawnPositionOfTheSortedList) {
 }
 
 TEST_F(TargetListTest, ShotCellsAreNeverListedAndAnEmptyListDrawsNothing) {
-  game.tally.cell(1, 1) = 4;
-  game.tally.cell(3, 2) = 2;
-  game.my_shots.cell(1, 1) = 1;
-  const TargetCandidate* list = target_list(game, game.tally, game.my_shots, nullptr);
+  opponent.mutable_tally().cell(1, 1) = 4;
+  opponent.mutable_tally().cell(3, 2) = 2;
+  match.mutable_my_shots().cell(1, 1) = 1;
+  const TargetCandidate* list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
   EXPECT_TRUE(same_cell(list[0], 3, 2));
   EXPECT_EQ(list[1].x, -1);
 
   // Nothing unshot with a count: the first column is -1, no number is drawn, and only the
   // column is set, so record 0 keeps the row the previous list left there.
-  game.my_shots.cell(3, 2) = 2;
-  const std::uint32_t before = game.random.state();
-  list = target_list(game, game.tally, game.my_shots, nullptr);
+  match.mutable_my_shots().cell(3, 2) = 2;
+  const std::uint32_t before = match.random().state();
+  list = opponent.target_list(match, opponent.tally(), match.my_shots(), nullptr);
   EXPECT_EQ(list[0].x, -1);
   EXPECT_EQ(list[0].y, 2);
   EXPECT_EQ(list[0].tally, 2);
-  EXPECT_EQ(game.random.state(), before);
+  EXPECT_EQ(match.random().state(), before);
 }
 
 // On a full 30 x 30 grid the order must be the stable order by tally, then secondary, both
 // highest first, equal records in collection order (column by column).
 TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
   start(30);
+  secondary.set_size(30, 30);
   std::mt19937 random(7);
   for (int round = 0; round < 20; ++round) {
     std::vector<TargetCandidate> expected;
     for (int x = 0; x < 30; ++x) {
       for (int y = 0; y < 30; ++y) {
         // Mostly small counts, and some rounds with keys too wide to sort by counting.
-        game.tally.cell(x, y) = static_cast<int>(random() % (round % 5 == 4 ? 70000 : 6));
-        game.wk_tots.cell(x, y) = static_cast<int>(random() % (round % 2 == 0 ? 3 : round % 3 == 2 ? 5000 : 40));
-        game.my_shots.cell(x, y) = random() % 10 == 0 ? 1 : 0;
-        if (game.tally.cell(x, y) != 0 && game.my_shots.cell(x, y) == 0)
-          expected.push_back({x, y, game.tally.cell(x, y), game.wk_tots.cell(x, y)});
+        opponent.mutable_tally().cell(x, y) = static_cast<int>(random() % (round % 5 == 4 ? 70000 : 6));
+        secondary.cell(x, y) = static_cast<int>(random() % (round % 2 == 0 ? 3 : round % 3 == 2 ? 5000 : 40));
+        match.mutable_my_shots().cell(x, y) = random() % 10 == 0 ? 1 : 0;
+        if (opponent.tally().cell(x, y) != 0 && match.my_shots().cell(x, y) == 0)
+          expected.push_back({x, y, opponent.tally().cell(x, y), secondary.cell(x, y)});
       }
     }
     std::stable_sort(expected.begin(), expected.end(), [](const TargetCandidate& a, const TargetCandidate& b) {
@@ -142,7 +149,7 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
     const int k = next_draw() % pool;
     std::swap(expected[0], expected[static_cast<std::size_t>(k)]);
 
-    target_list(game, game.tally, game.my_shots, &game.wk_tots);
+    opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
     const std::vector<TargetCandidate> got = listed();
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < got.size(); ++i) {

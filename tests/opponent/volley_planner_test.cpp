@@ -1,5 +1,3 @@
-#include "opponent/volley_planner.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "opponent/real_hits.h"
+#include "opponent/opponent.h"
 #include "opponent_fixture.h"
 
 namespace vornmark {
@@ -31,32 +29,32 @@ class VolleyPlannerTest : public OpponentFixture {
   // there or on (0, 1)-(0, 2): every other cell was missed in volley 1.
   void lay_out_pinning_position() {
     start(4);
-    game.computer_volley = 2;
+    match.mutable_counters().computer_volley = 2;
     for (int y = 0; y < 4; ++y)
-      for (int x = 0; x < 3; ++x) game.my_shots.cell(x, y) = 1;
-    game.my_shots.cell(0, 1) = 0;
-    game.my_shots.cell(0, 2) = 0;
+      for (int x = 0; x < 3; ++x) match.mutable_my_shots().cell(x, y) = 1;
+    match.mutable_my_shots().cell(0, 1) = 0;
+    match.mutable_my_shots().cell(0, 2) = 0;
   }
 };
 
 TEST_F(VolleyPlannerTest, FirstVolleyHuntsTheCorvetteOnItsBestCells) {
   start();
   open_trace();
-  game.computer_volley = 1;
-  const VolleyPhase phase = plan_volley(game);
+  match.mutable_counters().computer_volley = 1;
+  const VolleyPhase phase = opponent.plan_volley(match);
   EXPECT_EQ(phase, VolleyPhase::A);
   EXPECT_STREQ(phase_letter(phase), "A");
-  EXPECT_EQ(game.possib, (std::array<int, 4>{420, 390, 360, 338}));
-  EXPECT_EQ(game.computer_shots_per_volley, 10);
-  EXPECT_EQ(cells_holding(game.my_shots, 1), 10);
+  EXPECT_EQ(opponent.reasoner().possib(), (std::array<int, 4>{420, 390, 360, 338}));
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 10);
+  EXPECT_EQ(cells_holding(match.my_shots(), 1), 10);
   EXPECT_EQ(platform.cursor_changes, (std::vector<bool>{true, false}));
   EXPECT_TRUE(platform.boxes.empty());
 
   // WK_TOTS holds the four ships' counts; an inner cell is covered 4 + 6 + 8 + 6 times, a
   // corner 2 + 2 + 2 times by the straight ships and once by the Submarine.
-  EXPECT_EQ(game.wk_tots.width(), 15);
-  EXPECT_EQ(game.wk_tots.cell(7, 7), 24);
-  EXPECT_EQ(game.wk_tots.cell(0, 0), 7);
+  EXPECT_EQ(opponent.wk_tots().width(), 15);
+  EXPECT_EQ(opponent.wk_tots().cell(7, 7), 24);
+  EXPECT_EQ(opponent.wk_tots().cell(0, 0), 7);
 
   const std::string trace = trace_text();
   EXPECT_EQ(trace.rfind("\n====== Volley 1, Shots: 10 =======\nHis ships / my shots\nHIS REAL SHIPS\n", 0), 0u);
@@ -74,44 +72,44 @@ TEST_F(VolleyPlannerTest, FirstVolleyHuntsTheCorvetteOnItsBestCells) {
   ASSERT_EQ(shots.size(), 10u);
   int best_inner = 0;
   for (int y = 1; y < 14; ++y)
-    for (int x = 1; x < 14; ++x) best_inner = std::max(best_inner, game.wk_tots.cell(x, y));
+    for (int x = 1; x < 14; ++x) best_inner = std::max(best_inner, opponent.wk_tots().cell(x, y));
   const CellPos first = shots[0];
   EXPECT_TRUE(first.x >= 1 && first.x <= 13 && first.y >= 1 && first.y <= 13);
-  EXPECT_EQ(game.wk_tots.cell(first.x, first.y), best_inner);
+  EXPECT_EQ(opponent.wk_tots().cell(first.x, first.y), best_inner);
   char line[64];
   std::snprintf(line, sizeof line, "V1/R1 FIRE A(%d,%d) possib=420 ", first.x, first.y);
   EXPECT_NE(trace.find(line), std::string::npos);
   // Every message of the volley counted: header, dump of 15 + 2, the cumulative dump of
   // 15 + 3, the possib line, and per shot the ghost line, its dump and the fire line.
-  EXPECT_EQ(game.report.log().message_count(), 2 + 17 + 1 + 18 + 1 + 1 + 10 * (1 + 18 + 1));
+  EXPECT_EQ(match.report().log().message_count(), 2 + 17 + 1 + 18 + 1 + 1 + 10 * (1 + 18 + 1));
 }
 
 TEST_F(VolleyPlannerTest, VolleyShrinksByTheHitsScoredButNeverBelowOne) {
   start(15, kIntermediate, 5);
-  game.computer_volley = 3;
-  for (int i = 0; i < 6; ++i) game.his_fleet[static_cast<std::size_t>(i % 3)].add_hit(i < 3 ? 1 : 2);
-  plan_volley(game);
-  EXPECT_EQ(game.computer_shots_per_volley, 1);
-  EXPECT_EQ(cells_holding(game.my_shots, 3), 1);
+  match.mutable_counters().computer_volley = 3;
+  for (int i = 0; i < 6; ++i) match.mutable_his_fleet()[static_cast<std::size_t>(i % 3)].add_hit(i < 3 ? 1 : 2);
+  opponent.plan_volley(match);
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 1);
+  EXPECT_EQ(cells_holding(match.my_shots(), 3), 1);
 
   start(15, kIntermediate, 10);
-  game.computer_volley = 2;
-  game.his_fleet[kBattleship].add_hit(1);
-  game.his_fleet[kSubmarine].add_hit(1);
-  game.my_shots.cell(3, 3) = 1;
-  game.my_shots.cell(10, 3) = 1;
-  plan_volley(game);
-  EXPECT_EQ(game.computer_shots_per_volley, 8);
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 8);
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_his_fleet()[kBattleship].add_hit(1);
+  match.mutable_his_fleet()[kSubmarine].add_hit(1);
+  match.mutable_my_shots().cell(3, 3) = 1;
+  match.mutable_my_shots().cell(10, 3) = 1;
+  opponent.plan_volley(match);
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 8);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 8);
 }
 
 TEST_F(VolleyPlannerTest, PinnedShipBlocksLaterShipsAndAFurtherPassPinsMore) {
   lay_out_pinning_position();
   open_trace();
-  const VolleyPhase phase = plan_volley(game);
+  const VolleyPhase phase = opponent.plan_volley(match);
   // First pass: A 4 ways, B 2, C pinned in column 3, D nowhere. Second pass: A pinned on
   // (0,1)-(0,2) now that column 3 is taken; B has no room left.
-  EXPECT_EQ(game.possib, (std::array<int, 4>{1, 0, 1, 0}));
+  EXPECT_EQ(opponent.reasoner().possib(), (std::array<int, 4>{1, 0, 1, 0}));
   EXPECT_EQ(phase, VolleyPhase::Gamma);
   const std::string trace = trace_text();
   const std::size_t pinned_c = trace.find("Ship C can only be at\n");
@@ -124,7 +122,7 @@ TEST_F(VolleyPlannerTest, PinnedShipBlocksLaterShipsAndAFurtherPassPinsMore) {
   // GAMMA fires once into each region (column 3, then the Corvette's cells, in either order);
   // DELTA then finds what is left and reports the shots it could not place.
   EXPECT_NE(trace.find("V2  Tot shots taken: 2\n"), std::string::npos);
-  const int fired = cells_holding(game.my_shots, 2);
+  const int fired = cells_holding(match.my_shots(), 2);
   EXPECT_LT(fired, 10);
   ASSERT_EQ(platform.texts("Vornmark").size(), 1u);
   char expected[40];
@@ -134,14 +132,14 @@ TEST_F(VolleyPlannerTest, PinnedShipBlocksLaterShipsAndAFurtherPassPinsMore) {
   ASSERT_NE(trace.rfind(expected), std::string::npos);
   EXPECT_EQ(trace.size() - trace.rfind(expected), std::string(expected).size());
   // DELTA clears "HIS SEA" and scans without blocking.
-  EXPECT_EQ(cells_holding(game.his_sea, 0), 16);
+  EXPECT_EQ(cells_holding(opponent.his_sea(), 0), 16);
 }
 
 TEST_F(VolleyPlannerTest, PhaseFollowsTheCountsOfUnpinnedAfloatShips) {
   start(15, kIntermediate, 10, 10);
   auto phase_for = [this](std::array<int, 4> possib) {
-    game.possib = possib;
-    return classify_fleet(game);
+    opponent.reasoner().mutable_possib() = possib;
+    return opponent.classify_fleet(match);
   };
   EXPECT_EQ(phase_for({11, 1, 1, 1}), VolleyPhase::A);
   EXPECT_EQ(phase_for({11, 10, 1, 1}), VolleyPhase::B);
@@ -149,11 +147,11 @@ TEST_F(VolleyPlannerTest, PhaseFollowsTheCountsOfUnpinnedAfloatShips) {
   EXPECT_EQ(phase_for({10, 2, 1, 1}), VolleyPhase::Gamma);
   EXPECT_EQ(phase_for({1, 1, 1, 1}), VolleyPhase::Delta);
   // A sunk ship is no longer counted, whatever its placements.
-  game.his_fleet[kCorvette].add_hit(1);
-  game.his_fleet[kCorvette].add_hit(2);
+  match.mutable_his_fleet()[kCorvette].add_hit(1);
+  match.mutable_his_fleet()[kCorvette].add_hit(2);
   EXPECT_EQ(phase_for({400, 1, 1, 1}), VolleyPhase::Delta);
   EXPECT_EQ(phase_for({400, 5, 1, 1}), VolleyPhase::Gamma);
-  game.settings.PlayLevel = kNovice;
+  match.mutable_settings().PlayLevel = kNovice;
   EXPECT_EQ(phase_for({400, 50, 1, 1}), VolleyPhase::Novice);
   EXPECT_STREQ(phase_letter(VolleyPhase::Novice), "");
   EXPECT_STREQ(phase_letter(VolleyPhase::B), "B");
@@ -166,27 +164,28 @@ TEST_F(VolleyPlannerTest, SubThresholdShipsAreFilteredFromTheGhostShipsTally) {
   // it is Sub-AT, the others ambiguous, so the phase is B and its region is never fired at.
   start(15, kIntermediate, 4, 10);
   open_trace();
-  game.computer_volley = 2;
-  game.my_shots.cell(7, 7) = 1;
-  game.his_fleet[kCorvette].add_hit(1);
-  EXPECT_EQ(plan_volley(game), VolleyPhase::B);
-  EXPECT_EQ(game.possib[kCorvette], 4);
-  for (CellPos c : cells_where(game.my_shots, 2)) EXPECT_EQ(game.ship_tallies[kCorvette].cell(c.x, c.y), 0);
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_my_shots().cell(7, 7) = 1;
+  match.mutable_his_fleet()[kCorvette].add_hit(1);
+  EXPECT_EQ(opponent.plan_volley(match), VolleyPhase::B);
+  EXPECT_EQ(opponent.reasoner().possib()[kCorvette], 4);
+  for (CellPos c : cells_where(match.my_shots(), 2))
+    EXPECT_EQ(opponent.reasoner().ship_tally(kCorvette).cell(c.x, c.y), 0);
   const std::string trace = trace_text();
   EXPECT_EQ(occurrences(trace, "Filter for Sub-AT ship A"), 3);
   EXPECT_EQ(occurrences(trace, "A/B for ghost ship, after filtering ship A\n"), 3);
   EXPECT_EQ(occurrences(trace, "A/B for ghost ship B, before filter\n"), 3);
   EXPECT_EQ(occurrences(trace, "V2/R"), 3);
-  EXPECT_EQ(game.computer_shots_per_volley, 3);
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 3);
 }
 
 TEST_F(VolleyPlannerTest, NoviceDrawsEachShotAmongAllCountedCells) {
   start(8, kNovice, 6);
   open_trace();
-  game.random.seed(31337);
-  Lcg replay = game.random;
-  game.computer_volley = 1;
-  EXPECT_EQ(plan_volley(game), VolleyPhase::Novice);
+  match.random().seed(31337);
+  Lcg replay = match.random();
+  match.mutable_counters().computer_volley = 1;
+  EXPECT_EQ(opponent.plan_volley(match), VolleyPhase::Novice);
   const std::string trace = trace_text();
   const std::vector<CellPos> shots = fired_cells(trace, "V1/R", "V1/R%*d FIRE A(%d,%d) possib=0 ");
   ASSERT_EQ(shots.size(), 6u);
@@ -198,29 +197,29 @@ TEST_F(VolleyPlannerTest, NoviceDrawsEachShotAmongAllCountedCells) {
     std::vector<TargetCandidate> records;
     for (int x = 0; x < 8; ++x)
       for (int y = 0; y < 8; ++y)
-        if (game.wk_tots.cell(x, y) != 0 && std::find(taken.begin(), taken.end(), CellPos{x, y}) == taken.end())
-          records.push_back({x, y, game.wk_tots.cell(x, y), 0});
+        if (opponent.wk_tots().cell(x, y) != 0 && std::find(taken.begin(), taken.end(), CellPos{x, y}) == taken.end())
+          records.push_back({x, y, opponent.wk_tots().cell(x, y), 0});
     std::stable_sort(records.begin(), records.end(),
                      [](const TargetCandidate& a, const TargetCandidate& b) { return a.tally > b.tally; });
     const TargetCandidate& expected = records[static_cast<std::size_t>(replay.draw()) % records.size()];
     EXPECT_EQ(shot, (CellPos{expected.x, expected.y}));
     taken.push_back(shot);
   }
-  EXPECT_EQ(game.random.state(), replay.state());
+  EXPECT_EQ(match.random().state(), replay.state());
 }
 
 TEST_F(VolleyPlannerTest, ContradictoryReportsLeaveAShipWithoutPlacementsAndNoMessage) {
   start(6, kIntermediate, 3, 10);
-  game.computer_volley = 2;
+  match.mutable_counters().computer_volley = 2;
   // Two hits in volley 1 on the Battleship, but volley 1 fired at two cells far apart.
-  game.my_shots.cell(0, 0) = 1;
-  game.my_shots.cell(5, 5) = 1;
-  game.his_fleet[kBattleship].add_hit(1);
-  game.his_fleet[kBattleship].add_hit(1);
-  EXPECT_EQ(plan_volley(game), VolleyPhase::B);
-  EXPECT_EQ(game.possib[kBattleship], 0);
+  match.mutable_my_shots().cell(0, 0) = 1;
+  match.mutable_my_shots().cell(5, 5) = 1;
+  match.mutable_his_fleet()[kBattleship].add_hit(1);
+  match.mutable_his_fleet()[kBattleship].add_hit(1);
+  EXPECT_EQ(opponent.plan_volley(match), VolleyPhase::B);
+  EXPECT_EQ(opponent.reasoner().possib()[kBattleship], 0);
   EXPECT_TRUE(platform.boxes.empty());
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 1);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 1);
 }
 
 TEST_F(VolleyPlannerTest, SameSeedGivesTheSameTraceTwice) {
@@ -228,12 +227,12 @@ TEST_F(VolleyPlannerTest, SameSeedGivesTheSameTraceTwice) {
   for (std::string& trace : traces) {
     start(10, kIntermediate, 4, 6);
     open_trace();
-    game.random.seed(2024);
+    match.random().seed(2024);
     new_game_with_scattered_fleet();
     for (int volley = 1; volley <= 6; ++volley) {
-      game.computer_volley = volley;
-      plan_volley(game);
-      take_real_hits(game);
+      match.mutable_counters().computer_volley = volley;
+      opponent.plan_volley(match);
+      match.take_real_hits();
     }
     trace = trace_text();
   }

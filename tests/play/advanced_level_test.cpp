@@ -13,21 +13,21 @@ class AdvancedLevelTest : public PlayFixture {
   // One-shot volleys, no pauses, Manual mode: each press is a whole exchange.
   void start_one_shot_game() {
     start();
-    game.settings.PlayLevel = kAdvanced;
-    game.settings.NumberOfShots = 1;
-    game.settings.AutomaticMode = 0;
-    game.settings.PausePlayer = 0;
-    game.settings.PauseVornmark = 0;
+    match.mutable_settings().PlayLevel = kAdvanced;
+    match.mutable_settings().NumberOfShots = 1;
+    match.mutable_settings().AutomaticMode = 0;
+    match.mutable_settings().PausePlayer = 0;
+    match.mutable_settings().PauseVornmark = 0;
     flow.start_new_game();
   }
   CellPos unshot_ship_cell() const {
-    for (const CellPos& cell : cells_where(game.my_sea, true))
-      if (game.his_shots.cell(cell.x, cell.y) == 0) return cell;
+    for (const CellPos& cell : cells_where(match.my_sea(), true))
+      if (match.his_shots().cell(cell.x, cell.y) == 0) return cell;
     return {-1, -1};
   }
   int hits_on_computers_fleet() const {
     int hits = 0;
-    for (const Ship& ship : game.my_fleet) hits += ship.hit_count();
+    for (const Ship& ship : match.my_fleet()) hits += ship.hit_count();
     return hits;
   }
 };
@@ -35,30 +35,30 @@ class AdvancedLevelTest : public PlayFixture {
 TEST_F(AdvancedLevelTest, HitsOfTheFirstFiveVolleysStandAndTheSixthMovesTheShip) {
   start_one_shot_game();
   for (int volley = 1; volley <= 5; ++volley) {
-    ASSERT_EQ(game.player_volley, volley);
+    ASSERT_EQ(match.counters().player_volley, volley);
     const CellPos target = unshot_ship_cell();
     press_grid(target.x, target.y);
     EXPECT_EQ(hits_on_computers_fleet(), volley);
   }
-  ASSERT_EQ(game.player_volley, 6);
+  ASSERT_EQ(match.counters().player_volley, 6);
   const CellPos target = unshot_ship_cell();
   ASSERT_NE(target.x, -1);
-  const int id = game.my_sea.at(target.x, target.y);
+  const int id = match.my_sea().at(target.x, target.y);
   press_grid(target.x, target.y);
   EXPECT_EQ(hits_on_computers_fleet(), 5) << "the ship moved away: the sixth volley's shot misses";
-  EXPECT_NE(game.my_sea.at(target.x, target.y), id);
-  EXPECT_EQ(game.settings.PlayLevel, kAdvanced);
+  EXPECT_NE(match.my_sea().at(target.x, target.y), id);
+  EXPECT_EQ(match.settings().PlayLevel, kAdvanced);
   // The moved ship still lies on "MY SEA" as its cells say, beside the others without overlap.
-  EXPECT_EQ(cells_where(game.my_sea, true).size(), 12u);
-  for (const Ship& ship : game.my_fleet)
+  EXPECT_EQ(cells_where(match.my_sea(), true).size(), 12u);
+  for (const Ship& ship : match.my_fleet())
     for (int i = 0; i < ship.cell_count(); ++i)
-      EXPECT_EQ(game.my_sea.at(ship.cells()[i].x, ship.cells()[i].y), ship.id());
+      EXPECT_EQ(match.my_sea().at(ship.cells()[i].x, ship.cells()[i].y), ship.id());
   EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(AdvancedLevelTest, IntermediateLevelNeverMovesAShip) {
   start_one_shot_game();
-  game.settings.PlayLevel = kIntermediate;
+  match.mutable_settings().PlayLevel = kIntermediate;
   for (int volley = 1; volley <= 8; ++volley) {
     const CellPos target = unshot_ship_cell();
     press_grid(target.x, target.y);

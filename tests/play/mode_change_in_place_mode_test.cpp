@@ -16,7 +16,7 @@ using testing::PlayFixture;
 class ModeChangeInPlaceModeTest : public PlayFixture {
  protected:
   void choose_mode(OptionsDialogState::Mode mode) {
-    OptionsDialogState state = options_dialog_init(game);
+    OptionsDialogState state = options_dialog_init(match);
     state.mode = mode;
     ASSERT_TRUE(options_dialog_ok(flow, state).close);
   }
@@ -24,18 +24,18 @@ class ModeChangeInPlaceModeTest : public PlayFixture {
   // Each ship of the player stands on the board whole where its cells say, or not at all.
   void expect_board_matches_fleet() {
     int placed_cells = 0;
-    for (const Ship& ship : game.his_fleet) {
-      const int on_board = cells_holding(game.his_real_ships, ship.id());
+    for (const Ship& ship : match.his_fleet()) {
+      const int on_board = cells_holding(match.his_real_ships(), ship.id());
       if (!ship.is_placed()) {
         EXPECT_EQ(on_board, 0) << ship.display_name() << " is not placed";
         continue;
       }
       EXPECT_EQ(on_board, ship.cell_count()) << ship.display_name();
       for (int i = 0; i < ship.cell_count(); ++i)
-        EXPECT_EQ(game.his_real_ships.at(ship.where(i)), ship.id()) << ship.display_name() << " cell " << i;
+        EXPECT_EQ(match.his_real_ships().at(ship.where(i)), ship.id()) << ship.display_name() << " cell " << i;
       placed_cells += ship.cell_count();
     }
-    EXPECT_EQ(static_cast<int>(cells_where(game.his_real_ships, true).size()), placed_cells);
+    EXPECT_EQ(static_cast<int>(cells_where(match.his_real_ships(), true).size()), placed_cells);
   }
 };
 
@@ -45,12 +45,12 @@ TEST_F(ModeChangeInPlaceModeTest, ScatterAndPlacingAfterAChangeToManualLeaveNoCo
   expect_board_matches_fleet();
 
   choose_mode(OptionsDialogState::Mode::Manual);
-  ASSERT_EQ(game.play_state, PlayState::Placing);
+  ASSERT_EQ(match.play_state(), PlayState::Placing);
   expect_board_matches_fleet();
 
   press_status();  // Scatter
   expect_board_matches_fleet();
-  EXPECT_EQ(cells_where(game.his_real_ships, true).size(), 12u);
+  EXPECT_EQ(cells_where(match.his_real_ships(), true).size(), 12u);
 
   press_panel(kBattleship, 0);
   press_grid(14, 14);
@@ -61,7 +61,7 @@ TEST_F(ModeChangeInPlaceModeTest, PlacingAfterAChangeToOffenseLeavesNoCopiesOfSh
   start();
   scatter_player_fleet();
   choose_mode(OptionsDialogState::Mode::Offense);
-  ASSERT_EQ(game.play_state, PlayState::Placing);
+  ASSERT_EQ(match.play_state(), PlayState::Placing);
   expect_board_matches_fleet();
 
   press_panel(kDestroyer, 0);

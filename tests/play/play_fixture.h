@@ -7,7 +7,7 @@
 
 #include "model/cell_pos.h"
 #include "play/play_flow.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_platform.h"
 #include "support/recording_view.h"
@@ -20,7 +20,7 @@ class PlayFixture : public ::testing::Test {
   void start(const char* switches = "-D3") {
     StartUpOptions options;
     options.command_line = switches;
-    start_up(game, options);
+    start_up(match, options);
   }
 
   void press_grid(int column, int row) { flow.on_left_press(ClickTarget::grid(column, row)); }
@@ -42,9 +42,7 @@ class PlayFixture : public ::testing::Test {
       for (int x = 0; x < board.width(); ++x) count += board.cell(x, y) == value;
     return count;
   }
-  int shots_on(const Board& board) const {
-    return board.width() * board.height() - cells_holding(board, 0);
-  }
+  int shots_on(const Board& board) const { return board.width() * board.height() - cells_holding(board, 0); }
   // Places the player's fleet by scattering it in Place mode.
   void scatter_player_fleet() {
     flow.enter_place_mode();
@@ -52,9 +50,9 @@ class PlayFixture : public ::testing::Test {
   }
 
   RecordingPlatform platform;
-  Game game{platform};
+  Match match{platform};
   RecordingView view;
-  PlayFlow flow{game, view};
+  PlayFlow flow{match, view};
 };
 
 }  // namespace vornmark::testing

@@ -22,92 +22,92 @@ TEST_F(PlayFlowTest, IdleBeepsAtEveryPressAndRightPress) {
   flow.on_right_press(ClickTarget::grid(0, 0));
   flow.on_left_release();
   EXPECT_EQ(view.beeps, 5);
-  EXPECT_EQ(game.play_state, PlayState::Idle);
-  EXPECT_EQ(legend_text(game), "");
-  EXPECT_FALSE(status_button(game).has_value());
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
+  EXPECT_EQ(legend_text(match), "");
+  EXPECT_FALSE(status_button(match).has_value());
 }
 
 TEST_F(PlayFlowTest, FirstExchangeWithThreeShotsAndBothPauses) {
   start();
-  game.settings.NumberOfShots = 3;
+  match.mutable_settings().NumberOfShots = 3;
   scatter_player_fleet();
   flow.start_new_game();
-  ASSERT_EQ(game.play_state, PlayState::PlayerAiming);
-  EXPECT_EQ(game.player_volley, 1);
-  EXPECT_EQ(legend_text(game), "Shots left:  3      ");
-  EXPECT_EQ(game.background_colour, Colour::Teal);
+  ASSERT_EQ(match.play_state(), PlayState::PlayerAiming);
+  EXPECT_EQ(match.counters().player_volley, 1);
+  EXPECT_EQ(legend_text(match), "Shots left:  3      ");
+  EXPECT_EQ(flow.scene().background_colour, Colour::Teal);
 
   // One shot on a ship of the computer, two on water.
-  const CellPos hit = cells_where(game.my_sea, true).front();
-  const std::vector<CellPos> water = cells_where(game.my_sea, false);
+  const CellPos hit = cells_where(match.my_sea(), true).front();
+  const std::vector<CellPos> water = cells_where(match.my_sea(), false);
   press_grid(hit.x, hit.y);
   press_grid(water[0].x, water[0].y);
-  EXPECT_EQ(status_button(game)->text, std::string("Click on grid to fire shots"));
+  EXPECT_EQ(status_button(match)->text, std::string("Click on grid to fire shots"));
   press_status();  // incomplete: refused
   EXPECT_EQ(view.beeps, 1);
   press_grid(water[1].x, water[1].y);
-  EXPECT_EQ(game.next_shot, 4);
-  EXPECT_EQ(legend_text(game), "Shots left:  0      ");
-  EXPECT_EQ(status_button(game)->text, std::string("Click here to see what you hit"));
+  EXPECT_EQ(match.counters().next_shot, 4);
+  EXPECT_EQ(legend_text(match), "Shots left:  0      ");
+  EXPECT_EQ(status_button(match)->text, std::string("Click here to see what you hit"));
   press_grid(water[2].x, water[2].y);  // the volley is complete
   EXPECT_EQ(view.beeps, 2);
-  EXPECT_EQ(shots_on(game.his_shots), 3);
+  EXPECT_EQ(shots_on(match.his_shots()), 3);
 
   press_status();
-  EXPECT_EQ(game.play_state, PlayState::PlayerVolleyShown);
-  EXPECT_EQ(game.player_shots_per_volley, 2);
-  EXPECT_EQ(legend_text(game), "What you hit  ");
-  const int id = game.my_sea.cell(hit.x, hit.y);
-  EXPECT_EQ(game.my_fleet[id - 1].hit_at(0), 1);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerVolleyShown);
+  EXPECT_EQ(match.counters().player_shots_per_volley, 2);
+  EXPECT_EQ(legend_text(match), "What you hit  ");
+  const int id = match.my_sea().cell(hit.x, hit.y);
+  EXPECT_EQ(match.my_fleet()[id - 1].hit_at(0), 1);
 
   press_status();  // Continue: the computer's volley 2, three shots (it has scored nothing yet)
-  EXPECT_EQ(game.play_state, PlayState::ComputerVolleyShown);
-  EXPECT_EQ(game.computer_volley, 2);
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 3);
+  EXPECT_EQ(match.play_state(), PlayState::ComputerVolleyShown);
+  EXPECT_EQ(match.counters().computer_volley, 2);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 3);
   EXPECT_EQ(view.titles.back(), "Vornmark A");
-  EXPECT_EQ(game.background_colour, Colour::DarkGreen);
-  EXPECT_EQ(legend_text(game), "This is where Vornmark has fired");
+  EXPECT_EQ(flow.scene().background_colour, Colour::DarkGreen);
+  EXPECT_EQ(legend_text(match), "This is where Vornmark has fired");
 
   press_status();  // Continue: the player's volley 2 with two shots
-  EXPECT_EQ(game.play_state, PlayState::PlayerAiming);
-  EXPECT_EQ(game.player_volley, 2);
-  EXPECT_EQ(legend_text(game), "Shots left:  2      ");
+  EXPECT_EQ(match.play_state(), PlayState::PlayerAiming);
+  EXPECT_EQ(match.counters().player_volley, 2);
+  EXPECT_EQ(legend_text(match), "Shots left:  2      ");
 }
 
 TEST_F(PlayFlowTest, OneShotVolleysResolveAtTheShotAndTheComputerAnswersWithoutPauses) {
   start();
-  game.settings.NumberOfShots = 1;
-  game.settings.PausePlayer = 0;
-  game.settings.PauseVornmark = 0;
+  match.mutable_settings().NumberOfShots = 1;
+  match.mutable_settings().PausePlayer = 0;
+  match.mutable_settings().PauseVornmark = 0;
   scatter_player_fleet();
   flow.start_new_game();
-  const CellPos water = cells_where(game.my_sea, false).front();
+  const CellPos water = cells_where(match.my_sea(), false).front();
   press_grid(water.x, water.y);
   // Resolved, the computer fired volley 2, and the player aims again at volley 2.
-  EXPECT_EQ(game.play_state, PlayState::PlayerAiming);
-  EXPECT_EQ(game.player_volley, 2);
-  EXPECT_EQ(game.computer_volley, 2);
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 1);
-  EXPECT_EQ(game.his_shots.at(water.x, water.y), 1);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerAiming);
+  EXPECT_EQ(match.counters().player_volley, 2);
+  EXPECT_EQ(match.counters().computer_volley, 2);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 1);
+  EXPECT_EQ(match.his_shots().at(water.x, water.y), 1);
 }
 
 TEST_F(PlayFlowTest, TakingAShotBackMakesTheVolleyIncompleteAgain) {
   start();
-  game.settings.NumberOfShots = 2;
-  game.settings.AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 2;
+  match.mutable_settings().AutomaticMode = 0;
   flow.start_new_game();
   press_grid(1, 1);
   press_grid(2, 2);
-  EXPECT_EQ(status_button(game)->text, std::string("Click here to see what you hit"));
+  EXPECT_EQ(status_button(match)->text, std::string("Click here to see what you hit"));
   const int status_before = view.status_requests;
   press_grid(2, 2);  // taken back
-  EXPECT_EQ(game.his_shots.at(2, 2), 0);
-  EXPECT_EQ(game.next_shot, 2);
+  EXPECT_EQ(match.his_shots().at(2, 2), 0);
+  EXPECT_EQ(match.counters().next_shot, 2);
   EXPECT_EQ(view.status_requests, status_before + 1);
-  EXPECT_EQ(status_button(game)->text, std::string("Click on grid to fire shots"));
-  EXPECT_EQ(legend_text(game), "Shots left:  1      ");
+  EXPECT_EQ(status_button(match)->text, std::string("Click on grid to fire shots"));
+  EXPECT_EQ(legend_text(match), "Shots left:  1      ");
   press_grid(1, 1);  // taken back too: the volley has no shot left
-  EXPECT_EQ(game.next_shot, 1);
+  EXPECT_EQ(match.counters().next_shot, 1);
   EXPECT_EQ(view.status_requests, status_before + 1);
   EXPECT_EQ(view.beeps, 0);
   EXPECT_EQ(view.cells.back(), (testing::RecordingView::Cell{1, 1}));
@@ -115,180 +115,180 @@ TEST_F(PlayFlowTest, TakingAShotBackMakesTheVolleyIncompleteAgain) {
 
 TEST_F(PlayFlowTest, ShotsOfEarlierVolleysAreRefused) {
   start();
-  game.settings.NumberOfShots = 1;
-  game.settings.AutomaticMode = 0;
-  game.settings.PausePlayer = 0;
-  game.settings.PauseVornmark = 0;
+  match.mutable_settings().NumberOfShots = 1;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().PausePlayer = 0;
+  match.mutable_settings().PauseVornmark = 0;
   flow.start_new_game();
-  const CellPos water = cells_where(game.my_sea, false).front();
+  const CellPos water = cells_where(match.my_sea(), false).front();
   press_grid(water.x, water.y);
-  ASSERT_EQ(game.player_volley, 2);
+  ASSERT_EQ(match.counters().player_volley, 2);
   press_grid(water.x, water.y);
   EXPECT_EQ(view.beeps, 1);
-  EXPECT_EQ(game.his_shots.at(water.x, water.y), 1);
-  EXPECT_EQ(game.next_shot, 1);
+  EXPECT_EQ(match.his_shots().at(water.x, water.y), 1);
+  EXPECT_EQ(match.counters().next_shot, 1);
 }
 
 TEST_F(PlayFlowTest, HitsLowerThePlayersShotsButNeverBelowOne) {
   start();
-  game.settings.NumberOfShots = 10;
-  game.settings.AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 10;
+  match.mutable_settings().AutomaticMode = 0;
   flow.start_new_game();
-  const std::vector<CellPos> ships = cells_where(game.my_sea, true);
+  const std::vector<CellPos> ships = cells_where(match.my_sea(), true);
   for (int i = 0; i < 3; ++i) press_grid(ships[i].x, ships[i].y);
-  const std::vector<CellPos> water = cells_where(game.my_sea, false);
+  const std::vector<CellPos> water = cells_where(match.my_sea(), false);
   for (int i = 0; i < 7; ++i) press_grid(water[i].x, water[i].y);
   press_status();
-  EXPECT_EQ(game.player_shots_per_volley, 7);
+  EXPECT_EQ(match.counters().player_shots_per_volley, 7);
 
-  game.player_shots_per_volley = 2;
-  game.play_state = PlayState::PlayerAiming;
-  game.player_volley = 2;
-  game.next_shot = 1;
+  match.mutable_counters().player_shots_per_volley = 2;
+  match.set_play_state(PlayState::PlayerAiming);
+  match.mutable_counters().player_volley = 2;
+  match.mutable_counters().next_shot = 1;
   press_grid(ships[3].x, ships[3].y);
   press_grid(ships[4].x, ships[4].y);
   press_status();
-  EXPECT_EQ(game.player_shots_per_volley, 1);
+  EXPECT_EQ(match.counters().player_shots_per_volley, 1);
 }
 
 TEST_F(PlayFlowTest, ManualReportsAddAndRemoveHitsOfTheCurrentVolleyOnly) {
   start();
-  game.settings.AutomaticMode = 0;
-  game.who_starts = WhoStarts::Computer;
+  match.mutable_settings().AutomaticMode = 0;
+  match.set_who_starts(WhoStarts::Computer);
   flow.start_new_game();
-  ASSERT_EQ(game.play_state, PlayState::ComputerVolleyShown);
-  EXPECT_EQ(game.computer_volley, 1);
-  EXPECT_EQ(cells_holding(game.my_shots, 1), 10);
+  ASSERT_EQ(match.play_state(), PlayState::ComputerVolleyShown);
+  EXPECT_EQ(match.counters().computer_volley, 1);
+  EXPECT_EQ(cells_holding(match.my_shots(), 1), 10);
   EXPECT_TRUE(view.titles.empty()) << "the opening volley leaves the title alone";
-  EXPECT_EQ(legend_text(game), "Click on what Vornmark has hit");
+  EXPECT_EQ(legend_text(match), "Click on what Vornmark has hit");
 
   press_panel(kBattleship, 3);  // any empty cell fills the first empty slot
   press_panel(kBattleship, 0);  // a hit of this volley: the last filled slot is emptied
-  EXPECT_EQ(game.his_fleet[kBattleship].hit_count(), 0);
+  EXPECT_EQ(match.his_fleet()[kBattleship].hit_count(), 0);
   press_panel(kBattleship, 2);
   press_panel(kBattleship, 2);
-  EXPECT_EQ(game.his_fleet[kBattleship].hit_count(), 2);
-  EXPECT_EQ(game.his_fleet[kBattleship].hit_at(1), 1);
+  EXPECT_EQ(match.his_fleet()[kBattleship].hit_count(), 2);
+  EXPECT_EQ(match.his_fleet()[kBattleship].hit_at(1), 1);
   EXPECT_EQ(view.beeps, 0);
 
   press_status();  // Continue: the player's volley 2
-  EXPECT_EQ(game.player_volley, 2);
+  EXPECT_EQ(match.counters().player_volley, 2);
   press_panel(kBattleship, 0);  // the player's panels show the computer's fleet now: highlight
   EXPECT_EQ(view.beeps, 1) << "no hit on that panel cell";
 
   // Back to a computer volley: an earlier volley's hit cannot be changed.
-  game.play_state = PlayState::ComputerVolleyShown;
-  game.computer_volley = 2;
+  match.set_play_state(PlayState::ComputerVolleyShown);
+  match.mutable_counters().computer_volley = 2;
   press_panel(kBattleship, 0);
   EXPECT_EQ(view.beeps, 2);
-  EXPECT_EQ(game.his_fleet[kBattleship].hit_count(), 2);
+  EXPECT_EQ(match.his_fleet()[kBattleship].hit_count(), 2);
   // Automatic mode takes no reports.
-  game.settings.AutomaticMode = 1;
+  match.mutable_settings().AutomaticMode = 1;
   press_panel(kCorvette, 0);
   EXPECT_EQ(view.beeps, 3);
-  EXPECT_EQ(game.his_fleet[kCorvette].hit_count(), 0);
+  EXPECT_EQ(match.his_fleet()[kCorvette].hit_count(), 0);
 }
 
 TEST_F(PlayFlowTest, TheReportOfTheLastHitEndsTheGame) {
   start();
-  game.settings.AutomaticMode = 0;
-  game.who_starts = WhoStarts::Computer;
+  match.mutable_settings().AutomaticMode = 0;
+  match.set_who_starts(WhoStarts::Computer);
   flow.start_new_game();
   for (int ship = 0; ship < 4; ++ship)
-    for (int cell = 0; cell < game.his_fleet[ship].cell_count(); ++cell) press_panel(ship, cell);
-  EXPECT_EQ(game.play_state, PlayState::ComputerWon);
-  EXPECT_EQ(legend_text(game), "You sleep with the fishes");
-  EXPECT_EQ(status_button(game)->text, std::string("Click here to Show my ships"));
+    for (int cell = 0; cell < match.his_fleet()[ship].cell_count(); ++cell) press_panel(ship, cell);
+  EXPECT_EQ(match.play_state(), PlayState::ComputerWon);
+  EXPECT_EQ(legend_text(match), "You sleep with the fishes");
+  EXPECT_EQ(status_button(match)->text, std::string("Click here to Show my ships"));
   press_grid(0, 0);  // any press reveals
-  EXPECT_EQ(game.play_state, PlayState::FleetRevealed);
-  EXPECT_EQ(game.shown_board, ShownBoard::HisShots);
-  EXPECT_EQ(legend_text(game), "");
-  EXPECT_EQ(status_button(game)->text, std::string("Click here to Play again"));
+  EXPECT_EQ(match.play_state(), PlayState::FleetRevealed);
+  EXPECT_EQ(flow.scene().shown_board, ShownBoard::HisShots);
+  EXPECT_EQ(legend_text(match), "");
+  EXPECT_EQ(status_button(match)->text, std::string("Click here to Play again"));
 
   // Play again from the revealed fleet: the player opens with volley 1.
-  const int counter = game.game_counter;
+  const int counter = match.game_counter();
   press_nothing();
-  EXPECT_EQ(game.play_state, PlayState::PlayerAiming);
-  EXPECT_EQ(game.player_volley, 1);
-  EXPECT_EQ(game.game_counter, counter + 1);
-  EXPECT_EQ(shots_on(game.my_shots), 0);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerAiming);
+  EXPECT_EQ(match.counters().player_volley, 1);
+  EXPECT_EQ(match.game_counter(), counter + 1);
+  EXPECT_EQ(shots_on(match.my_shots()), 0);
 }
 
 TEST_F(PlayFlowTest, PlayAgainAfterThePlayerWonLetsTheComputerOpen) {
   start();
-  game.settings.AutomaticMode = 0;
-  game.settings.NumberOfShots = 10;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 10;
   flow.start_new_game();
   // Sink the computer's fleet: 12 ship cells over two volleys.
-  const std::vector<CellPos> ships = cells_where(game.my_sea, true);
+  const std::vector<CellPos> ships = cells_where(match.my_sea(), true);
   ASSERT_EQ(ships.size(), 12u);
   for (int i = 0; i < 10; ++i) press_grid(ships[i].x, ships[i].y);
   press_status();
-  ASSERT_EQ(game.player_shots_per_volley, 1);
+  ASSERT_EQ(match.counters().player_shots_per_volley, 1);
   press_status();  // the computer's volley
   press_status();  // the player's volley 2, one shot
   press_grid(ships[10].x, ships[10].y);
   press_status();
   press_status();
   press_grid(ships[11].x, ships[11].y);
-  ASSERT_EQ(game.play_state, PlayState::PlayerWon);
-  EXPECT_EQ(legend_text(game), "Congratulations, Captain");
+  ASSERT_EQ(match.play_state(), PlayState::PlayerWon);
+  EXPECT_EQ(legend_text(match), "Congratulations, Captain");
 
   press_panel(0, 0);  // Play again
-  EXPECT_EQ(game.play_state, PlayState::ComputerVolleyShown);
-  EXPECT_EQ(game.computer_volley, 2);
-  EXPECT_EQ(game.player_volley, 0);
-  EXPECT_EQ(cells_holding(game.my_shots, 2), 10);
+  EXPECT_EQ(match.play_state(), PlayState::ComputerVolleyShown);
+  EXPECT_EQ(match.counters().computer_volley, 2);
+  EXPECT_EQ(match.counters().player_volley, 0);
+  EXPECT_EQ(cells_holding(match.my_shots(), 2), 10);
   press_status();
-  EXPECT_EQ(game.player_volley, 1);
+  EXPECT_EQ(match.counters().player_volley, 1);
 }
 
 TEST_F(PlayFlowTest, OffenseModeTheComputerNeverAnswers) {
   start();
-  game.settings.DefenseMode = 1;
-  game.settings.NumberOfShots = 2;
-  game.settings.PausePlayer = 0;
+  match.mutable_settings().DefenseMode = 1;
+  match.mutable_settings().NumberOfShots = 2;
+  match.mutable_settings().PausePlayer = 0;
   flow.start_new_game();  // no placement needed in Offense mode
-  ASSERT_EQ(game.play_state, PlayState::PlayerAiming);
-  const std::vector<CellPos> water = cells_where(game.my_sea, false);
+  ASSERT_EQ(match.play_state(), PlayState::PlayerAiming);
+  const std::vector<CellPos> water = cells_where(match.my_sea(), false);
   press_grid(water[0].x, water[0].y);
   press_grid(water[1].x, water[1].y);
   press_status();
-  EXPECT_EQ(game.play_state, PlayState::PlayerAiming);
-  EXPECT_EQ(game.player_volley, 2);
-  EXPECT_EQ(shots_on(game.my_shots), 0);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerAiming);
+  EXPECT_EQ(match.counters().player_volley, 2);
+  EXPECT_EQ(shots_on(match.my_shots()), 0);
 
-  game.settings.PausePlayer = 1;
+  match.mutable_settings().PausePlayer = 1;
   press_grid(water[2].x, water[2].y);
   press_grid(water[3].x, water[3].y);
   press_status();
-  EXPECT_EQ(game.play_state, PlayState::PlayerVolleyShown);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerVolleyShown);
   press_status();
-  EXPECT_EQ(game.player_volley, 3);
-  EXPECT_EQ(shots_on(game.my_shots), 0);
+  EXPECT_EQ(match.counters().player_volley, 3);
+  EXPECT_EQ(shots_on(match.my_shots()), 0);
 }
 
 TEST_F(PlayFlowTest, HighlightMarksTheVolleyThatMadeAHitUntilRelease) {
   start();
-  game.settings.AutomaticMode = 0;
-  game.settings.NumberOfShots = 2;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 2;
   flow.start_new_game();
-  const CellPos hit = cells_where(game.my_sea, true).front();
-  const CellPos water = cells_where(game.my_sea, false).front();
+  const CellPos hit = cells_where(match.my_sea(), true).front();
+  const CellPos water = cells_where(match.my_sea(), false).front();
   press_grid(hit.x, hit.y);
   press_grid(water.x, water.y);
   press_status();
   press_status();
   press_status();
-  ASSERT_EQ(game.play_state, PlayState::PlayerAiming);
-  const int ship = game.my_sea.cell(hit.x, hit.y) - 1;
+  ASSERT_EQ(match.play_state(), PlayState::PlayerAiming);
+  const int ship = match.my_sea().cell(hit.x, hit.y) - 1;
   view.cells.clear();
   press_panel(ship, 0);
-  EXPECT_EQ(game.highlight_volley, 1);
+  EXPECT_EQ(flow.scene().highlight_volley, 1);
   EXPECT_EQ(view.cells.size(), 2u);
   view.cells.clear();
   flow.on_left_release();
-  EXPECT_EQ(game.highlight_volley, 0);
+  EXPECT_EQ(flow.scene().highlight_volley, 0);
   // Both shots of volley 1, row 0 first.
   ASSERT_EQ(view.cells.size(), 2u);
   EXPECT_TRUE(view.cells[0].row < view.cells[1].row ||
@@ -302,48 +302,48 @@ TEST_F(PlayFlowTest, NewGameInAutomaticModeNeedsThePlayersFleetOnTheBoard) {
   flow.start_new_game();
   ASSERT_EQ(view.errors.size(), 1u);
   EXPECT_EQ(view.errors[0], "Ship \"His Corvette\" not placed\nClick on 'File/Place'");
-  EXPECT_EQ(game.play_state, PlayState::Idle);
-  EXPECT_EQ(game.game_counter, 0);
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
+  EXPECT_EQ(match.game_counter(), 0);
 
   scatter_player_fleet();
   flow.start_new_game();
-  EXPECT_EQ(game.play_state, PlayState::PlayerAiming);
+  EXPECT_EQ(match.play_state(), PlayState::PlayerAiming);
   EXPECT_EQ(view.errors.size(), 1u);
   // The ships' own cells are unplaced by every new game, but the fleet still lies on the
   // board: New Game again is accepted.
   flow.start_new_game();
   EXPECT_EQ(view.errors.size(), 1u);
-  EXPECT_EQ(game.game_counter, 2);
+  EXPECT_EQ(match.game_counter(), 2);
 }
 
 TEST_F(PlayFlowTest, SimulationPlaysAWholeGameAndAgainWhenChosenAgain) {
   start();
-  game.settings.PauseVornmark = 0;
+  match.mutable_settings().PauseVornmark = 0;
   flow.run_simulation();
-  EXPECT_EQ(game.play_state, PlayState::ComputerWon);
-  EXPECT_EQ(game.simulation_mode, 1);
-  EXPECT_EQ(fleet_cells_left(game.his_fleet), 0);
-  const int first_volleys = game.computer_volley;
+  EXPECT_EQ(match.play_state(), PlayState::ComputerWon);
+  EXPECT_EQ(match.simulation_mode(), 1);
+  EXPECT_EQ(fleet_cells_left(match.his_fleet()), 0);
+  const int first_volleys = match.counters().computer_volley;
   EXPECT_GT(first_volleys, 2);
-  EXPECT_EQ(game.game_counter, 0) << "simulated games are not counted";
+  EXPECT_EQ(match.game_counter(), 0) << "simulated games are not counted";
 
   flow.run_simulation();
-  EXPECT_EQ(game.play_state, PlayState::ComputerWon);
-  EXPECT_GT(game.computer_volley, 2);
-  EXPECT_GT(shots_on(game.my_shots), 0);
+  EXPECT_EQ(match.play_state(), PlayState::ComputerWon);
+  EXPECT_GT(match.counters().computer_volley, 2);
+  EXPECT_GT(shots_on(match.my_shots()), 0);
 
   // In Manual mode the simulation takes the hits itself.
-  game.settings.AutomaticMode = 0;
-  game.settings.PauseVornmark = 1;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().PauseVornmark = 1;
   flow.run_simulation();
-  EXPECT_EQ(game.play_state, PlayState::ComputerWon);
-  EXPECT_EQ(fleet_cells_left(game.his_fleet), 0);
+  EXPECT_EQ(match.play_state(), PlayState::ComputerWon);
+  EXPECT_EQ(fleet_cells_left(match.his_fleet()), 0);
 
   // Continue after a simulation fires another computer volley until New Game.
-  game.play_state = PlayState::ComputerVolleyShown;
-  const int volley = game.computer_volley;
+  match.set_play_state(PlayState::ComputerVolleyShown);
+  const int volley = match.counters().computer_volley;
   press_status();
-  EXPECT_EQ(game.computer_volley, volley + 1);
+  EXPECT_EQ(match.counters().computer_volley, volley + 1);
 }
 
 }  // namespace

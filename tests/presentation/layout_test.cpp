@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_platform.h"
 
@@ -22,7 +22,7 @@ void expect_target(const ClickTarget& got, const ClickTarget& want, int x, int y
 
 class LayoutTest : public ::testing::Test {
  protected:
-  void SetUp() override { start_up(game, StartUpOptions{"-D3", {}, "stats"}); }
+  void SetUp() override { start_up(match, StartUpOptions{"-D3", {}, "stats"}); }
 
   ClickTarget press(int x, int y) const { return classify_click(layout, pack_position(x, y)); }
   void expect_press(int x, int y, const ClickTarget& want) const { expect_target(press(x, y), want, x, y); }
@@ -33,12 +33,12 @@ class LayoutTest : public ::testing::Test {
   }
 
   RecordingPlatform platform;
-  Game game{platform};
+  Match match{platform};
   Layout layout;
 };
 
 TEST_F(LayoutTest, WorkedExampleGivesEveryFigure) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   EXPECT_EQ(layout.client_width, 1000);
   EXPECT_EQ(layout.client_height, 700);
   EXPECT_EQ(layout.cell_width, 50);
@@ -60,13 +60,11 @@ TEST_F(LayoutTest, WorkedExampleGivesEveryFigure) {
   EXPECT_EQ(column_label_rect(layout, 0), (Rect{250, -22, 300, 21}));
   EXPECT_EQ(row_label_rect(layout, 0), (Rect{200, 21, 250, 64}));
   EXPECT_EQ(grid_cell_rect(layout, 14, 14), (Rect{950, 623, 1000, 666}));
-  // Painting owns these two; laying out leaves them alone.
-  EXPECT_EQ(layout.legend_rect, Rect{});
-  EXPECT_EQ(layout.update_rect, Rect{});
+  EXPECT_EQ(legend_rect_for(layout, false), (Rect{0, 21, 250, 150}));
 }
 
 TEST_F(LayoutTest, CellEdgesTruncateTowardZeroAndHalveTheCellHeightFirst) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   EXPECT_EQ(cell_y(layout, -0.5), 0);   // -21.5 + 21
   EXPECT_EQ(cell_y(layout, -0.6), -4);  // -25.8 + 21 = -4.8, not -5
   EXPECT_EQ(cell_y(layout, -1), -22);
@@ -80,8 +78,8 @@ TEST_F(LayoutTest, CellEdgesTruncateTowardZeroAndHalveTheCellHeightFirst) {
 }
 
 TEST_F(LayoutTest, PanelCellsNarrowToTheCapOnWideWindows) {
-  game.settings.MaxCells = 4;
-  layout_window(layout, game, 1800, 500);  // cells 200 wide, cap 120
+  match.mutable_settings().MaxCells = 4;
+  layout_window(layout, match, 1800, 500);  // cells 200 wide, cap 120
   EXPECT_EQ(layout.grid, 4);
   EXPECT_EQ(panel_cell_width(layout), 120);
   EXPECT_EQ(layout.panel_rects[2], (Rect{0, 180, 480, 223}));
@@ -91,7 +89,7 @@ TEST_F(LayoutTest, PanelCellsNarrowToTheCapOnWideWindows) {
 }
 
 TEST_F(LayoutTest, ClassifiesTheExamplePresses) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   expect_press(260, 30, ClickTarget::grid(0, 0));
   expect_press(999, 665, ClickTarget::grid(14, 14));
   expect_press(120, 200, ClickTarget::panel(1, 2));
@@ -114,7 +112,7 @@ TEST_F(LayoutTest, ClassifiesTheExamplePresses) {
 }
 
 TEST_F(LayoutTest, RightAndBottomEdgesAreOutside) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   expect_press(250, 21, ClickTarget::grid(0, 0));
   expect_press(249, 21, ClickTarget::nothing());
   expect_press(250, 20, ClickTarget::nothing());
@@ -128,7 +126,7 @@ TEST_F(LayoutTest, RightAndBottomEdgesAreOutside) {
 }
 
 TEST_F(LayoutTest, PositionsLeftOfOrAboveTheWindowWrapToNothing) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   expect_press(-1, 30, ClickTarget::nothing());    // x reads 65535
   expect_press(-740, 30, ClickTarget::nothing());  // x reads 64796
   expect_press(260, -1, ClickTarget::nothing());   // y reads 65535
@@ -138,12 +136,12 @@ TEST_F(LayoutTest, PositionsLeftOfOrAboveTheWindowWrapToNothing) {
 
 TEST_F(LayoutTest, ClientSizesAreStoredAsSixteenBits) {
   Layout same;
-  layout_window(same, game, 1000, 700);
-  layout_window(layout, game, 65536 + 1000, 65536 * 3 + 700);
+  layout_window(same, match, 1000, 700);
+  layout_window(layout, match, 65536 + 1000, 65536 * 3 + 700);
   EXPECT_EQ(layout, same);
 
   // A width past 32767 reads as negative: every size and rectangle follows, and nothing is hit.
-  layout_window(layout, game, 40000, 700);
+  layout_window(layout, match, 40000, 700);
   EXPECT_EQ(layout.client_width, -25536);
   EXPECT_EQ(layout.cell_width, -1276);
   EXPECT_EQ(layout.panel_cap, -1702);
@@ -153,7 +151,7 @@ TEST_F(LayoutTest, ClientSizesAreStoredAsSixteenBits) {
 }
 
 TEST_F(LayoutTest, ClientTooSmallForPanelsHitsNothing) {
-  layout_window(layout, game, 1000, 10);
+  layout_window(layout, match, 1000, 10);
   EXPECT_EQ(layout.row_height, 0);
   EXPECT_EQ(layout.cell_height, 0);
   for (const Rect& rect : layout.panel_rects) EXPECT_TRUE(rect.empty());
@@ -162,7 +160,7 @@ TEST_F(LayoutTest, ClientTooSmallForPanelsHitsNothing) {
   expect_nothing_anywhere(1000, 12);
 
   // Rows of two pixels leave no room for the horizontal panels under their gaps.
-  layout_window(layout, game, 1000, 30);
+  layout_window(layout, match, 1000, 30);
   EXPECT_EQ(layout.row_height, 2);
   EXPECT_TRUE(layout.panel_rects[0].empty());
   expect_press(10, 4, ClickTarget::nothing());
@@ -181,34 +179,31 @@ TEST_F(LayoutTest, EverythingIsZeroBeforeTheFirstLayout) {
 }
 
 TEST_F(LayoutTest, InvalidationMarksCellsPanelsAndShipCells) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   EXPECT_EQ(invalidate_cell(layout, 0, 0), (Rect{250, 21, 300, 64}));
   EXPECT_EQ(invalidate_cell(layout, 3, 2), (Rect{400, 107, 450, 150}));
-  EXPECT_EQ(layout.update_rect, (Rect{400, 107, 450, 150}));
 
   EXPECT_EQ(invalidate_panel(layout, 0), layout.panel_rects[0]);
   EXPECT_EQ(invalidate_panel(layout, 2), (Rect{0, 252, 200, 313}));
   // The Submarine's whole diagonal, not only its cells.
   EXPECT_EQ(invalidate_panel(layout, 3), (Rect{0, 315, 150, 504}));
-  EXPECT_EQ(layout.update_rect, (Rect{0, 315, 150, 504}));
 
-  Ship& submarine = game.his_fleet[kSubmarine];
+  Ship& submarine = match.mutable_his_fleet()[kSubmarine];
   ASSERT_TRUE(submarine.move_to(2, 3));
   const std::vector<Rect> rects = invalidate_ship_cells(layout, submarine);
   ASSERT_EQ(rects.size(), 3u);
   EXPECT_EQ(rects[0], (Rect{350, 150, 400, 193}));
   EXPECT_EQ(rects[1], (Rect{400, 193, 450, 236}));
   EXPECT_EQ(rects[2], (Rect{450, 236, 500, 279}));
-  EXPECT_EQ(layout.update_rect, rects[2]);
   EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(LayoutTest, BoardAndPanelsFollowTheCurrentCellSizes) {
-  layout_window(layout, game, 1000, 700);
+  layout_window(layout, match, 1000, 700);
   const Rect status = layout.status_rect;
   layout.cell_width = 48;
   layout.cell_height = 48;
-  layout_board_and_panels(layout, game);
+  layout_board_and_panels(layout, match);
   EXPECT_EQ(layout.board_rect, (Rect{240, 24, 960, 744}));
   EXPECT_EQ(layout.panel_rects[1], (Rect{0, 189, 144, 250}));  // P = 48, rows of the screen's 63
   EXPECT_EQ(layout.status_rect, status);

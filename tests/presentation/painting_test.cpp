@@ -5,9 +5,10 @@
 #include <string>
 
 #include "model/ship_on_board.h"
+#include "opponent/hint.h"
 #include "presentation/canvas.h"
 #include "presentation/layout.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/start_up.h"
 #include "support/recording_canvas.h"
 #include "support/recording_platform.h"
@@ -26,9 +27,9 @@ class PaintingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::write_text(dir / "VORNMARK.INI", "[Options]\nMaxCells=4\n");
-    start_up(game, StartUpOptions{"-D3", dir.path(), (dir / "stats").string()});
-    new_game(game, game.game_counter);
-    layout_window(layout, game, 900, 500);
+    start_up(match, StartUpOptions{"-D3", dir.path(), (dir / "stats").string()});
+    match.new_game(Match::Counted::Yes);
+    layout_window(layout, match, 900, 500);
   }
 
   // The player's fleet as laid out in Place mode:
@@ -37,26 +38,26 @@ class PaintingTest : public ::testing::Test {
   //   . S D B
   //   . . S B
   void place_player_fleet() {
-    game.his_real_ships.clear();
+    match.mutable_his_real_ships().clear();
     const int anchors[4][2] = {{1, 0}, {2, 0}, {3, 0}, {0, 1}};
     for (int ship = 0; ship < 4; ++ship) {
-      Ship& placed = game.his_fleet[static_cast<std::size_t>(ship)];
+      Ship& placed = match.mutable_his_fleet()[static_cast<std::size_t>(ship)];
       ASSERT_TRUE(placed.move_to(anchors[ship][0], anchors[ship][1]));
-      ASSERT_TRUE(place_ship(game.his_real_ships, placed));
+      ASSERT_TRUE(place_ship(match.mutable_his_real_ships(), placed));
     }
   }
 
   void show(PlayState state, Colour background, ShownBoard board, ShownFleet fleet, CurrentVolley current) {
-    game.play_state = state;
-    game.background_colour = background;
-    game.shown_board = board;
-    game.shown_fleet = fleet;
-    game.current_volley = current;
+    match.set_play_state(state);
+    scene.background_colour = background;
+    scene.shown_board = board;
+    scene.shown_fleet = fleet;
+    scene.current_volley = current;
   }
 
   std::string paint() {
     canvas.clear();
-    paint_window(game, layout, canvas);
+    paint_window(match, scene, layout, canvas);
     return canvas.text();
   }
 
@@ -70,7 +71,8 @@ class PaintingTest : public ::testing::Test {
 
   TempDir dir;
   RecordingPlatform platform;
-  Game game{platform};
+  Match match{platform};
+  Scene scene;
   Layout layout;
   RecordingCanvas canvas{96};
 };
@@ -93,18 +95,18 @@ std::string labels_on(const std::string& background) {
 }
 
 TEST_F(PaintingTest, IdleShowsOnlyAnEmptyLegend) {
-  EXPECT_EQ(game.play_state, PlayState::Idle);
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
   EXPECT_EQ(paint(),
             "font 11\n"
             "text \"\" (0,50)-(500,350) wordbreak on Grey\n"
             "restore font\n");
-  EXPECT_EQ(layout.legend_rect, (Rect{0, 50, 500, 350}));
+  EXPECT_EQ(legend_rect(match, layout), (Rect{0, 50, 500, 350}));
 }
 
 TEST_F(PaintingTest, PlacingShowsOccupiedCellsRedWithoutLettersAndTheSelectedPanelRed) {
   place_player_fleet();
   show(PlayState::Placing, Colour::Yellow, ShownBoard::HisRealShips, ShownFleet::His, CurrentVolley::None);
-  game.selected_ship = kDestroyer;
+  scene.selected_ship = kDestroyer;
   EXPECT_EQ(paint(), "font 11\n" + labels_on("Yellow") +
                          "rect (500,50)-(600,150) White\n"
                          "rect (500,150)-(600,250) Red\n"
@@ -140,7 +142,7 @@ TEST_F(PaintingTest, PlacingShowsOccupiedCellsRedWithoutLettersAndTheSelectedPan
                          "[2] Right-mouse click to rotate\\n[3] Choose File/New Game to play\" (0,0)-(500,350) "
                          "wordbreak on Yellow\n"
                          "restore font\n");
-  EXPECT_EQ(layout.legend_rect, (Rect{0, 0, 500, 350}));
+  EXPECT_EQ(legend_rect(match, layout), (Rect{0, 0, 500, 350}));
   EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -148,13 +150,13 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
   place_player_fleet();
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen, ShownBoard::MyShots, ShownFleet::His,
        CurrentVolley::Computer);
-  game.computer_volley = 2;
-  game.my_shots.at(0, 0) = 1;
-  game.my_shots.at(2, 1) = 1;
-  game.my_shots.at(0, 3) = 2;
-  game.my_shots.at(3, 3) = 2;
-  game.his_fleet[kDestroyer].add_hit(1);
-  game.his_fleet[kBattleship].add_hit(2);
+  match.mutable_counters().computer_volley = 2;
+  match.mutable_my_shots().at(0, 0) = 1;
+  match.mutable_my_shots().at(2, 1) = 1;
+  match.mutable_my_shots().at(0, 3) = 2;
+  match.mutable_my_shots().at(3, 3) = 2;
+  match.mutable_his_fleet()[kDestroyer].add_hit(1);
+  match.mutable_his_fleet()[kBattleship].add_hit(2);
   EXPECT_EQ(paint(), "font 11\n" + labels_on("DarkGreen") +
                          "rect (500,50)-(600,150) White\n"
                          "text \"A\" (500,50)-(600,150) single|vcenter|center on White\n"
@@ -196,7 +198,7 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
                          "restore font\n");
 
   // In Manual mode the same volley shows only the shots: ship cells are not known to the window.
-  game.settings.AutomaticMode = 0;
+  match.mutable_settings().AutomaticMode = 0;
   paint();
   EXPECT_EQ(lines_with("(500,150)-(600,250)"), "rect (500,150)-(600,250) White\n");
   EXPECT_EQ(lines_with("(800,350)-(900,450)"),
@@ -211,15 +213,15 @@ TEST_F(PaintingTest, AutomaticVolleyShowsShipsRedAndTheCurrentVolleyGreenWithLet
 
 TEST_F(PaintingTest, AimingShowsEarlierVolleysGreyTheCurrentCyanAndTheHighlightYellow) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.player_volley = 3;
-  game.next_shot = 2;
-  game.highlight_volley = 1;
-  game.his_shots.at(0, 0) = 1;
-  game.his_shots.at(1, 1) = 2;
-  game.his_shots.at(2, 2) = 3;
-  game.his_shots.at(3, 0) = 3;
-  game.my_fleet[kCorvette].add_hit(3);
-  game.my_fleet[kBattleship].add_hit(2);
+  match.mutable_counters().player_volley = 3;
+  match.mutable_counters().next_shot = 2;
+  scene.highlight_volley = 1;
+  match.mutable_his_shots().at(0, 0) = 1;
+  match.mutable_his_shots().at(1, 1) = 2;
+  match.mutable_his_shots().at(2, 2) = 3;
+  match.mutable_his_shots().at(3, 0) = 3;
+  match.mutable_my_fleet()[kCorvette].add_hit(3);
+  match.mutable_my_fleet()[kBattleship].add_hit(2);
   EXPECT_EQ(paint(), "font 11\n" + labels_on("Teal") +
                          "rect (500,50)-(600,150) Yellow\n"
                          "text \"A\" (500,50)-(600,150) single|vcenter|center on Yellow\n"
@@ -264,14 +266,14 @@ TEST_F(PaintingTest, AimingShowsEarlierVolleysGreyTheCurrentCyanAndTheHighlightY
 
 TEST_F(PaintingTest, ShotsLeftCountsDownToZeroAndTheButtonTurnsRed) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.player_shots_per_volley = 10;
-  game.next_shot = 1;
+  match.mutable_counters().player_shots_per_volley = 10;
+  match.mutable_counters().next_shot = 1;
   paint();
   EXPECT_EQ(lines_with("(0,50)-(500,350)"), "text \"Shots left: 10      \" (0,50)-(500,350) wordbreak on Teal\n");
   EXPECT_EQ(lines_with("(102,452)-(298,493)"),
             "text \"Click on grid to fire shots\" (102,452)-(298,493) wordbreak|vcenter|center on Grey\n");
 
-  game.next_shot = 11;  // after the tenth shot
+  match.mutable_counters().next_shot = 11;  // after the tenth shot
   paint();
   EXPECT_EQ(lines_with("(0,50)-(500,350)"), "text \"Shots left:  0      \" (0,50)-(500,350) wordbreak on Teal\n");
   EXPECT_EQ(lines_with("(100,450)-(300,495)"), "rect (100,450)-(300,495) Red\n");
@@ -286,7 +288,7 @@ TEST_F(PaintingTest, LabelsNeedABackgroundOtherThanGrey) {
   EXPECT_EQ(lines_with("single|vcenter|right"), "");
   EXPECT_EQ(canvas.lines().size(), 2u + 16u + 12u + 2u + 1u);  // font, cells, panels, button, legend
 
-  game.background_colour = Colour::Teal;
+  scene.background_colour = Colour::Teal;
   paint();
   EXPECT_EQ(lines_with("single|bottom|center") + lines_with("single|vcenter|right"), labels_on("Teal"));
 }
@@ -310,10 +312,10 @@ TEST_F(PaintingTest, EndStatesShowTheirButtonLegendAndCurrentVolleyColours) {
       {PlayState::FleetRevealed, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player,
        "Click here to Play again", "", "SpringGreen", "LightCyan"},
   };
-  game.my_sea.clear();  // no computer ship under the cells looked at
-  game.settings.AutomaticMode = 1;
-  game.player_volley = 4;
-  game.computer_volley = 4;
+  match.mutable_my_sea().clear();  // no computer ship under the cells looked at
+  match.mutable_settings().AutomaticMode = 1;
+  match.mutable_counters().player_volley = 4;
+  match.mutable_counters().computer_volley = 4;
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.state));
     show(c.state, Colour::Teal, c.board, c.fleet, c.current);
@@ -325,29 +327,32 @@ TEST_F(PaintingTest, EndStatesShowTheirButtonLegendAndCurrentVolleyColours) {
               std::string("text \"") + c.legend + "\" (0,50)-(500,350) wordbreak on Teal\n");
 
     canvas.clear();
-    paint_grid_cell(game, layout, canvas, 1, 2, 4);
-    paint_grid_cell(game, layout, canvas, 2, 2, 3);
-    paint_panel_cell(game, layout, canvas, kDestroyer, 1, 4);
-    paint_panel_cell(game, layout, canvas, kDestroyer, 2, 3);
+    paint_grid_cell(match, scene, layout, canvas, 1, 2, 4);
+    paint_grid_cell(match, scene, layout, canvas, 2, 2, 3);
+    paint_panel_cell(match, scene, layout, canvas, kDestroyer, 1, 4);
+    const Rect drawn = paint_panel_cell(match, scene, layout, canvas, kDestroyer, 2, 3);
     EXPECT_EQ(canvas.text(), std::string("rect (600,250)-(700,350) ") + c.cell_colour +
                                  "\nrect (700,250)-(800,350) Grey\n"
                                  "rect (60,135)-(120,178) " +
                                  c.panel_colour + "\nrect (120,135)-(180,178) Grey\n");
-    EXPECT_EQ(layout.update_rect, (Rect{120, 135, 180, 178}));
+    EXPECT_EQ(drawn, (Rect{120, 135, 180, 178}));
   }
 }
 
 TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitch) {
-  game.my_sea.clear();
-  game.my_sea.at(0, 0) = 1;
-  game.my_sea.at(1, 0) = 1;
-  game.player_volley = 3;
-  game.highlight_volley = 1;
+  const auto lay_out = [&](const char* switches) {
+    start_up(match, StartUpOptions{switches, dir.path(), (dir / "stats").string()});
+    match.mutable_my_sea().at(0, 0) = 1;
+    match.mutable_my_sea().at(1, 0) = 1;
+    match.mutable_counters().player_volley = 3;
+  };
+  lay_out("-D3");
+  scene.highlight_volley = 1;
   const auto paint_first_row = [&] {
     canvas.clear();
-    paint_grid_cell(game, layout, canvas, 0, 0, 1);  // a shot on a computer ship
-    paint_grid_cell(game, layout, canvas, 1, 0, 0);  // a computer ship not shot
-    paint_grid_cell(game, layout, canvas, 2, 0, 3);  // the current volley in open water
+    paint_grid_cell(match, scene, layout, canvas, 0, 0, 1);  // a shot on a computer ship
+    paint_grid_cell(match, scene, layout, canvas, 1, 0, 0);  // a computer ship not shot
+    paint_grid_cell(match, scene, layout, canvas, 2, 0, 3);  // the current volley in open water
     return canvas.text();
   };
 
@@ -356,7 +361,7 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) SpringGreen\n");
-  game.his_shots.at(0, 0) = 1;
+  match.mutable_his_shots().at(0, 0) = 1;
   paint();
   EXPECT_EQ(lines_with("(500,50)-(600,150)"),
             "rect (500,50)-(600,150) Orange\n"
@@ -368,18 +373,18 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
             "rect (500,50)-(600,150) Yellow\n"
             "rect (600,50)-(700,150) White\n"
             "rect (700,50)-(800,150) LightCyan\n");
-  game.switches.flags[2] = true;
+  lay_out("-D3 -D2");
   EXPECT_EQ(paint_first_row(),
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) LightCyan\n");
-  game.play_state = PlayState::PlayerVolleyShown;
+  match.set_play_state(PlayState::PlayerVolleyShown);
   EXPECT_EQ(paint_first_row(),
             "rect (500,50)-(600,150) Orange\n"
             "rect (600,50)-(700,150) Orange\n"
             "rect (700,50)-(800,150) LightCyan\n");
   // The player's win shows the shots as they are, switch or not.
-  game.play_state = PlayState::PlayerWon;
+  match.set_play_state(PlayState::PlayerWon);
   EXPECT_EQ(paint_first_row(),
             "rect (500,50)-(600,150) Grey\n"
             "rect (600,50)-(700,150) White\n"
@@ -389,8 +394,8 @@ TEST_F(PaintingTest, ComputerShipsShowOrangeWhenRevealedOrWithTheDiagnosticSwitc
 
 TEST_F(PaintingTest, BattleshipPanelTalliesHitsFromTheLeft) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.player_volley = 5;
-  Ship& battleship = game.my_fleet[kBattleship];
+  match.mutable_counters().player_volley = 5;
+  Ship& battleship = match.mutable_my_fleet()[kBattleship];
   battleship.add_hit(2);
   battleship.add_hit(5);
   battleship.add_hit(5);
@@ -405,26 +410,26 @@ TEST_F(PaintingTest, BattleshipPanelTalliesHitsFromTheLeft) {
             "rect (180,180)-(240,223) White\n");
 
   // Once another volley is current, every hit is an earlier one.
-  game.player_volley = 6;
+  match.mutable_counters().player_volley = 6;
   paint();
   EXPECT_EQ(lines_with("rect (60,180)-(120,223)"), "rect (60,180)-(120,223) Grey\n");
   // Without a current volley as well.
-  game.current_volley = CurrentVolley::None;
+  scene.current_volley = CurrentVolley::None;
   paint();
   EXPECT_EQ(lines_with("rect (60,180)-(120,223)"), "rect (60,180)-(120,223) Grey\n");
 }
 
 TEST_F(PaintingTest, PanelSelectionIsRedOnlyInPlaceModeAndYieldsToTheCurrentVolley) {
   show(PlayState::Placing, Colour::Yellow, ShownBoard::HisRealShips, ShownFleet::His, CurrentVolley::Player);
-  game.selected_ship = kBattleship;
-  game.player_volley = 2;
+  scene.selected_ship = kBattleship;
+  match.mutable_counters().player_volley = 2;
   canvas.clear();
-  paint_panel_cell(game, layout, canvas, kBattleship, 0, 2);  // a hit of the current volley still shows as such
-  paint_panel_cell(game, layout, canvas, kBattleship, 1, 1);
-  paint_panel_cell(game, layout, canvas, kBattleship, 2, 0);
-  paint_panel_cell(game, layout, canvas, kSubmarine, 2, 0);
-  game.play_state = PlayState::PlayerAiming;
-  paint_panel_cell(game, layout, canvas, kBattleship, 2, 0);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 0, 2);  // a hit of the current volley still shows as such
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 1, 1);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 2, 0);
+  paint_panel_cell(match, scene, layout, canvas, kSubmarine, 2, 0);
+  match.set_play_state(PlayState::PlayerAiming);
+  paint_panel_cell(match, scene, layout, canvas, kBattleship, 2, 0);
   EXPECT_EQ(canvas.text(),
             "rect (0,180)-(60,223) LightCyan\n"
             "rect (60,180)-(120,223) Red\n"
@@ -435,7 +440,7 @@ TEST_F(PaintingTest, PanelSelectionIsRedOnlyInPlaceModeAndYieldsToTheCurrentVoll
 
 TEST_F(PaintingTest, GridLargerThanItsBoardsReportsEachOutsideReadAndGoesOn) {
   show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
-  game.settings.MaxCells = 5;  // the boards stay 4 x 4
+  match.mutable_settings().MaxCells = 5;  // the boards stay 4 x 4
   paint();
   const std::vector<std::string> errors = platform.texts("Error");
   ASSERT_EQ(errors.size(), 9u);
@@ -447,7 +452,7 @@ TEST_F(PaintingTest, GridLargerThanItsBoardsReportsEachOutsideReadAndGoesOn) {
 
 TEST_F(PaintingTest, FontIsEightPointsAtTheCanvasResolutionAndIsRestored) {
   RecordingCanvas printer{600};
-  paint_window(game, layout, printer);
+  paint_window(match, scene, layout, printer);
   EXPECT_EQ(printer.lines().front(), "font 67");
   EXPECT_EQ(printer.lines().back(), "restore font");
   EXPECT_EQ(font_pixel_height(96), 11);
@@ -477,6 +482,46 @@ TEST(ColourTable, NamesAndColoursByIndex) {
   EXPECT_EQ(colour_rgb(Colour::Orange), (Rgb{255, 128, 0}));
   EXPECT_STREQ(colour_name(Colour::Teal), "Teal");
   EXPECT_STREQ(colour_name(static_cast<Colour>(42)), "Grey");
+}
+
+TEST_F(PaintingTest, TheHintShadesOpenWaterMarksCertainCellsAndListsThePlacements) {
+  // Volley 1 hit the Corvette in the corner, volley 2 missed beside it: the Corvette can only lie
+  // down from the corner, so the hint is certain of (0, 0) and (0, 1).
+  match.mutable_his_shots().record_shot(1, 0, 0);
+  match.mutable_his_shots().record_shot(2, 1, 0);
+  match.mutable_my_fleet()[kCorvette].add_hit(1);
+  match.mutable_counters().player_volley = 3;
+  FleetHint hint(platform);
+  hint.count(match);
+  ASSERT_EQ(hint.highest_unshot(), 8);  // at (2, 2): Destroyer 4, Battleship 2, Submarine 2
+  show(PlayState::PlayerAiming, Colour::Teal, ShownBoard::HisShots, ShownFleet::Mine, CurrentVolley::Player);
+  scene.hint = &hint;
+  paint();
+  // A shot keeps its colour and letter, and the certain mark sits in its corner.
+  EXPECT_EQ(lines_with("(500,50)-(600,150)"),
+            "rect (500,50)-(600,150) Grey\n"
+            "text \"A\" (500,50)-(600,150) single|vcenter|center on Grey\n");
+  EXPECT_EQ(lines_with("(502,52)-(527,77)"), "rect (502,52)-(527,77) Red\n");
+  // Open water by its count against the highest: 1 of 8 the lightest, 4 of 8 the third, 8 the darkest.
+  EXPECT_EQ(lines_with("(500,150)-(600,250)"), "shade (500,150)-(600,250) #DEEBF7\n");
+  EXPECT_EQ(lines_with("(600,150)-(700,250)"), "shade (600,150)-(700,250) #8CBEDE\n");
+  EXPECT_EQ(lines_with("(700,250)-(800,350)"), "shade (700,250)-(800,350) #2C6EB0\n");
+  // The legend of the scale and the placements, between the panels and the button.
+  EXPECT_EQ(lines_with("(0,362)-(400,374)"),
+            "text \"Hint: your shots could hit\" (0,362)-(400,374) single|vcenter on Teal\n");
+  EXPECT_EQ(lines_with("(320,374)-(400,386)"), "shade (320,374)-(400,386) #2C6EB0\n");
+  EXPECT_EQ(lines_with("\"8\""), "text \"8\" (0,386)-(400,398) single|vcenter|right on Teal\n");
+  EXPECT_EQ(lines_with("Corvette:"), "text \"Corvette: 1\" (0,398)-(400,410) single|vcenter on Teal\n");
+
+  // Without the hint, or in another state, nothing of it is drawn.
+  scene.hint = nullptr;
+  paint();
+  EXPECT_EQ(canvas.lines_starting("shade"), "");
+  scene.hint = &hint;
+  match.set_play_state(PlayState::PlayerVolleyShown);
+  paint();
+  EXPECT_EQ(canvas.lines_starting("shade"), "");
+  EXPECT_TRUE(platform.boxes.empty());
 }
 
 }  // namespace

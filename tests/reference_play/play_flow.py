@@ -119,7 +119,7 @@ class PlayFlow:
             self.state = COMPUTER_VOLLEY_SHOWN
             self.background = DARK_GREEN
             self.show_computer_side()
-            self.game.plan_volley()
+            self.plan_volley()
             if s.AutomaticMode:
                 self.game.take_real_hits()
         else:
@@ -137,6 +137,15 @@ class PlayFlow:
 
     # ---- turn steps ----
 
+    def plan_volley(self):
+        """The opponent tries its placements on copies of the player's ships: the ships' own cells
+        stay where the player laid them (or unplaced)."""
+        laid = [list(ship.cells) for ship in self.game.his_fleet]
+        phase = self.game.plan_volley()
+        for ship, cells in zip(self.game.his_fleet, laid):
+            ship.cells = cells
+        return phase
+
     def start_player_turn(self):
         self.start_aiming_at_first_volley()
         self.game.player_volley += 1
@@ -147,7 +156,7 @@ class PlayFlow:
         self.state = COMPUTER_VOLLEY_SHOWN
         self.background = DARK_GREEN
         g.computer_volley += 1
-        phase = g.plan_volley()
+        phase = self.plan_volley()
         self.set_title("Vornmark %s" % (PHASE_LETTERS[phase] if phase < len(PHASE_LETTERS) else ""))
         if self.settings.AutomaticMode:
             g.take_real_hits()

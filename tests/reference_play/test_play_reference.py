@@ -140,8 +140,8 @@ class PlayFlowExamples(unittest.TestCase):
         self.assertEqual(lines[0], "legend Click on what Vornmark has hit")
         self.assertEqual(lines[1], "title Vornmark")
         self.assertEqual(state_fields(lines[2])["computer_volley"], 1)
-        self.assertEqual(lines[5], "His Battleship cells 14,14 14,13 14,12 14,11 hits 1 1")
-        self.assertEqual(lines[9], "His Battleship cells 14,14 14,13 14,12 14,11 hits 1")
+        self.assertEqual(lines[5], "His Battleship cells -1,-1 -1,-1 -1,-1 -1,-1 hits 1 1")
+        self.assertEqual(lines[9], "His Battleship cells -1,-1 -1,-1 -1,-1 -1,-1 hits 1")
 
     def test_simulation_plays_a_whole_game_from_any_state(self):
         volley = "".join("press grid %d 0\n" % x for x in range(10))

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/ship_on_board.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "support/recording_platform.h"
 #include "support/temp_dir.h"
@@ -47,52 +47,49 @@ class StartUpTest : public ::testing::Test {
     options.command_line = command_line;
     options.settings_dir = dir.path();
     options.trace_path = (dir / "stats").string();
-    start_up(game, options);
+    start_up(match, options);
   }
 
   TempDir dir;
   RecordingPlatform platform;
-  Game game{platform};
+  Match match{platform};
 };
 
 TEST_F(StartUpTest, DescribesBothFleetsAndSizesEveryBoard) {
   write_text(dir / "VORNMARK.INI", "[Options]\nMaxCells=20\n");
   start("");
-  EXPECT_EQ(game.grid(), 20);
+  EXPECT_EQ(match.grid(), 20);
   const char* names[] = {"Corvette", "Destroyer", "Battleship", "Submarine"};
   const int counts[] = {2, 3, 4, 3};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(std::string(game.my_fleet[i].display_name()), std::string("My ") + names[i]);
-    EXPECT_EQ(std::string(game.his_fleet[i].display_name()), std::string("His ") + names[i]);
-    EXPECT_EQ(game.my_fleet[i].id(), i + 1);
-    EXPECT_EQ(game.his_fleet[i].cell_count(), counts[i]);
-    EXPECT_FALSE(game.his_fleet[i].is_placed());
+    EXPECT_EQ(std::string(match.my_fleet()[i].display_name()), std::string("My ") + names[i]);
+    EXPECT_EQ(std::string(match.his_fleet()[i].display_name()), std::string("His ") + names[i]);
+    EXPECT_EQ(match.my_fleet()[i].id(), i + 1);
+    EXPECT_EQ(match.his_fleet()[i].cell_count(), counts[i]);
+    EXPECT_FALSE(match.his_fleet()[i].is_placed());
   }
-  EXPECT_EQ(game.his_fleet[kSubmarine].shape()[2], (CellPos{2, 2}));
-  for (const Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots,
-                             &game.my_sea, &game.ship_tallies[0], &game.ship_tallies[3]}) {
+  EXPECT_EQ(match.his_fleet()[kSubmarine].shape()[2], (CellPos{2, 2}));
+  for (const Board* board : {&match.his_real_ships(), &match.his_shots(), &match.my_shots(), &match.my_sea()}) {
     EXPECT_EQ(board->width(), 20);
     EXPECT_EQ(board->capacity(), 900u);
   }
-  EXPECT_EQ(game.wk_tots.width(), 15);
-  EXPECT_EQ(game.wk_tots.capacity(), 900u);
-  EXPECT_EQ(game.play_state, PlayState::Idle);
-  EXPECT_FALSE(game.report.log().is_open());
+  EXPECT_EQ(match.play_state(), PlayState::Idle);
+  EXPECT_FALSE(match.report().log().is_open());
   EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(StartUpTest, D3KeepsTheGeneratorAtStateOneAndOtherwiseItIsSeeded) {
   start("-D3");
-  EXPECT_EQ(game.random.state(), 1u);
-  Game other(platform);
+  EXPECT_EQ(match.random().state(), 1u);
+  Match other(platform);
   StartUpOptions options;
   start_up(other, options);
-  EXPECT_NE(other.random.state(), 1u);
+  EXPECT_NE(other.random().state(), 1u);
 }
 
 TEST_F(StartUpTest, D1OpensTheTraceLog) {
   start("-D1 -D3");
-  EXPECT_TRUE(game.report.log().is_open());
+  EXPECT_TRUE(match.report().log().is_open());
   EXPECT_TRUE(std::filesystem::exists(dir / "stats"));
 }
 
@@ -101,7 +98,7 @@ TEST_F(StartUpTest, TraceLogThatCannotBeCreatedWarnsAndEndsWithZero) {
   options.command_line = "-D1";
   options.trace_path = (dir / "missing-dir" / "stats").string();
   try {
-    start_up(game, options);
+    start_up(match, options);
     FAIL() << "start-up went on";
   } catch (const ProcessExit& exit) {
     EXPECT_EQ(exit.code, 0);
@@ -112,61 +109,65 @@ TEST_F(StartUpTest, TraceLogThatCannotBeCreatedWarnsAndEndsWithZero) {
 
 TEST_F(StartUpTest, NewGameResetsTheGameAndHidesTheComputersFleet) {
   start("-D3");
-  game.his_real_ships.at(0, 0) = 2;
-  game.his_fleet[0].add_hit(4);
-  game.his_fleet[0].move_to(1, 1);
-  game.my_shots.at(3, 3) = 5;
-  game.player_volley = 9;
-  new_game(game, game.game_counter);
-  EXPECT_EQ(game.game_counter, 1);
-  EXPECT_EQ(game.player_volley, 1);
-  EXPECT_EQ(game.computer_volley, 1);
-  EXPECT_EQ(game.next_shot, 1);
-  EXPECT_EQ(game.player_shots_per_volley, 10);
-  EXPECT_EQ(game.computer_shots_per_volley, 10);
-  EXPECT_EQ(game.my_shots.at(3, 3), 0);
-  EXPECT_EQ(game.his_real_ships.at(0, 0), 2);
+  match.mutable_his_real_ships().at(0, 0) = 2;
+  match.mutable_his_fleet()[0].add_hit(4);
+  match.mutable_his_fleet()[0].move_to(1, 1);
+  match.mutable_my_shots().at(3, 3) = 5;
+  match.mutable_counters().player_volley = 9;
+  match.new_game(Match::Counted::Yes);
+  EXPECT_EQ(match.game_counter(), 1);
+  EXPECT_EQ(match.counters().player_volley, 1);
+  EXPECT_EQ(match.counters().computer_volley, 1);
+  EXPECT_EQ(match.counters().next_shot, 1);
+  EXPECT_EQ(match.counters().player_shots_per_volley, 10);
+  EXPECT_EQ(match.counters().computer_shots_per_volley, 10);
+  EXPECT_EQ(match.my_shots().at(3, 3), 0);
+  EXPECT_EQ(match.his_real_ships().at(0, 0), 2);
   for (int i = 0; i < 4; ++i) {
-    EXPECT_FALSE(game.his_fleet[i].is_placed());
-    EXPECT_EQ(game.his_fleet[i].hit_count(), 0);
-    EXPECT_EQ(game.my_fleet[i].hit_count(), 0);
+    EXPECT_FALSE(match.his_fleet()[i].is_placed());
+    EXPECT_EQ(match.his_fleet()[i].hit_count(), 0);
+    EXPECT_EQ(match.my_fleet()[i].hit_count(), 0);
   }
-  expect_fleet_on_board(game.my_fleet, game.my_sea);
+  expect_fleet_on_board(match.my_fleet(), match.my_sea());
 }
 
 TEST_F(StartUpTest, GameNumberSwitchesTurnD0OnAtTheirGame) {
-  start("-D3 -G2 -L4");
-  new_game(game, game.game_counter);
-  EXPECT_FALSE(game.switches.on(0));
-  new_game(game, game.game_counter);
-  EXPECT_TRUE(game.switches.on(0));
-  game.switches.flags[0] = false;
-  new_game(game, game.game_counter);
-  EXPECT_FALSE(game.switches.on(0));
-  new_game(game, game.game_counter);
-  EXPECT_TRUE(game.switches.on(0));
-  // A counter of its own starting at -1 never reaches a game number.
-  game.switches.flags[0] = false;
-  game.switches.first_game = 0;
-  int own = -1;
-  new_game(game, own);
-  EXPECT_FALSE(game.switches.on(0));
-  EXPECT_EQ(game.game_counter, 4);
+  struct Case {
+    const char* switches;
+    int first_game_with_d0;  // 0: never
+  };
+  for (const Case& c : {Case{"-D3 -G2", 2}, Case{"-D3 -L3", 3}, Case{"-D3 -G4 -L2", 2}, Case{"-D3 -G0", 0}}) {
+    Match match(platform);
+    StartUpOptions options;
+    options.command_line = c.switches;
+    start_up(match, options);
+    // Games that are not counted never reach a game number.
+    match.new_game(Match::Counted::No);
+    EXPECT_FALSE(match.switches().on(0)) << c.switches;
+    int turned_on_at = 0;
+    for (int game = 1; game <= 5 && turned_on_at == 0; ++game) {
+      match.new_game(Match::Counted::Yes);
+      EXPECT_EQ(match.game_counter(), game);
+      if (match.switches().on(0)) turned_on_at = game;
+    }
+    EXPECT_EQ(turned_on_at, c.first_game_with_d0) << c.switches;
+  }
 }
 
 TEST_F(StartUpTest, AFixedStateGivesAFixedFleet) {
   start("-D3");
-  new_game(game, game.game_counter);
+  match.new_game(Match::Counted::Yes);
   std::vector<CellPos> first;
-  for (const Ship& ship : game.my_fleet) first.insert(first.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
+  for (const Ship& ship : match.my_fleet())
+    first.insert(first.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
 
-  Game again(platform);
+  Match again(platform);
   StartUpOptions options;
   options.command_line = "-D3";
   start_up(again, options);
-  new_game(again, again.game_counter);
+  again.new_game(Match::Counted::Yes);
   std::vector<CellPos> second;
-  for (const Ship& ship : again.my_fleet)
+  for (const Ship& ship : again.my_fleet())
     second.insert(second.end(), ship.cells().begin(), ship.cells().begin() + ship.cell_count());
   EXPECT_EQ(first, second);
 }
@@ -178,8 +179,8 @@ TEST_F(StartUpTest, PlacementDrawsAnchorThenTurnForEachShip) {
   const int x = replay.draw() % 15;
   const int y = replay.draw() % 15;
   const bool turned = replay.draw() % 2 == 1;
-  new_game(game, game.game_counter);
-  const Ship& corvette = game.my_fleet[kCorvette];
+  match.new_game(Match::Counted::Yes);
+  const Ship& corvette = match.my_fleet()[kCorvette];
   // On an empty board the Corvette fits at its first anchor in its first or a later turn;
   // the anchor is always its first cell.
   EXPECT_EQ(corvette.cells()[0], (CellPos{x, y}));
@@ -194,13 +195,13 @@ TEST_F(StartUpTest, PlacementDrawsAnchorThenTurnForEachShip) {
 TEST_F(StartUpTest, PlacementAlwaysEndsWithoutOverlapOnEveryGridSize) {
   start("-D3");
   for (int grid = kMinGrid; grid <= kMaxGrid; ++grid) {
-    game.settings.MaxCells = grid;
-    game.my_sea.set_size(grid, grid);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_my_sea().set_size(grid, grid);
     for (int seed = 0; seed < (grid <= 6 ? 400 : 40); ++seed) {
-      game.random.seed(static_cast<std::uint32_t>(seed * 7919 + grid));
-      game.my_sea.clear();
-      random_place_fleet(game, game.my_fleet, game.my_sea);
-      expect_fleet_on_board(game.my_fleet, game.my_sea);
+      match.random().seed(static_cast<std::uint32_t>(seed * 7919 + grid));
+      match.mutable_my_sea().clear();
+      random_place_fleet(match.random(), match.grid(), match.mutable_my_fleet(), match.mutable_my_sea());
+      expect_fleet_on_board(match.my_fleet(), match.my_sea());
       if (::testing::Test::HasFailure()) return;
     }
   }

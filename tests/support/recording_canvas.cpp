@@ -1,5 +1,7 @@
 #include "support/recording_canvas.h"
 
+#include <cstdio>
+
 namespace vornmark::testing {
 
 namespace {
@@ -42,6 +44,12 @@ std::string describe_text_flags(unsigned flags) {
 void RecordingCanvas::select_font(int pixel_height) { lines_.push_back("font " + std::to_string(pixel_height)); }
 
 void RecordingCanvas::restore_font() { lines_.push_back("restore font"); }
+
+void RecordingCanvas::shade(const Rect& rect, Rgb colour) {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
+  lines_.push_back("shade " + describe(rect) + " " + hex);
+}
 
 void RecordingCanvas::rectangle(const Rect& rect, Colour colour) {
   lines_.push_back("rect " + describe(rect) + " " + colour_name(colour));

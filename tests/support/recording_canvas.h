@@ -3,6 +3,7 @@
 //   font 11                                    select_font
 //   restore font                               restore_font
 //   rect (500,50)-(600,150) White              rectangle
+//   shade (500,50)-(600,150) #DEEBF7           shade
 //   text "A" (500,50)-(600,150) single|vcenter|center on SpringGreen
 // A text line names the text background in force when it was drawn; setting the background
 // writes no line of its own. Line ends inside a text are written as \n.
@@ -24,6 +25,7 @@ class RecordingCanvas : public Canvas {
   void restore_font() override;
   void set_text_background(Colour colour) override { text_background_ = colour; }
   void rectangle(const Rect& rect, Colour colour) override;
+  void shade(const Rect& rect, Rgb colour) override;
   void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
 
   const std::vector<std::string>& lines() const { return lines_; }

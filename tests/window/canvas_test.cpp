@@ -186,9 +186,8 @@ void CanvasTest::font_is_selected_and_restored() {
 }
 
 void CanvasTest::diagnostic_window_draws_its_lines_on_light_cyan() {
-  TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform);
-  DiagnosticWindow window(*game);
+  Scene scene;
+  DiagnosticWindow window(scene);
   window.resize(1400, 200);
   QVERIFY(window.line_height() > 0);
 
@@ -196,7 +195,7 @@ void CanvasTest::diagnostic_window_draws_its_lines_on_light_cyan() {
   QCOMPARE(count_of(empty, empty.rect(), colour_rgb(Colour::LightCyan)), empty.width() * empty.height());
 
   const std::string long_line = std::string(98, 'x') + "W";  // 99 characters
-  game->diagnostic_lines = {"first", long_line, "", "after the end"};
+  scene.diagnostic_lines = {"first", long_line, "", "after the end"};
   QImage drawn = window.grab().toImage();
   const int line = window.line_height();
   const QRect first = ink_box(drawn, QRect(0, 0, 1400, line));

@@ -48,10 +48,10 @@ void show_active(QDialog& dialog) {
 }
 
 struct Options {
-  Options() : game(started_game(platform)), flow(*game, view) {}
+  Options() : match(started_match(platform)), flow(*match, view) {}
 
   TestPlatform platform;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Match> match;
   QuietView view;  // the dialogs need only the flow's game
   PlayFlow flow;
 };
@@ -75,12 +75,12 @@ class DialogsTest : public QObject {
 
 void DialogsTest::options_dialog_shows_the_settings() {
   Options options;
-  GameSettings& settings = options.game->settings;
+  GameSettings& settings = options.match->mutable_settings();
   settings.AmbiguityThreshold = 17;
   settings.NumberOfShots = 6;
   settings.PlayLevel = kAdvanced;
   settings.AutomaticMode = 0;
-  options.game->who_starts = WhoStarts::Computer;
+  options.match->set_who_starts(WhoStarts::Computer);
 
   OptionsDialog dialog(options.flow, nullptr);
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Vornmark Options"));
@@ -136,9 +136,9 @@ void DialogsTest::threshold_outside_1_to_30_warns_and_keeps_the_dialog() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
     QCOMPARE(QApplication::focusWidget(), dialog.threshold());
-    QCOMPARE(options.game->settings.AmbiguityThreshold, 10);
-    QCOMPARE(options.game->settings.NumberOfShots, 10);
-    QCOMPARE(options.game->settings.PlayLevel, 0);  // the steps before the check took effect
+    QCOMPARE(options.match->settings().AmbiguityThreshold, 10);
+    QCOMPARE(options.match->settings().NumberOfShots, 10);
+    QCOMPARE(options.match->settings().PlayLevel, 0);  // the steps before the check took effect
   }
 
   Options options;
@@ -149,7 +149,7 @@ void DialogsTest::threshold_outside_1_to_30_warns_and_keeps_the_dialog() {
   QVERIFY(options.platform.boxes.empty());
   QVERIFY(!dialog.isVisible());
   QCOMPARE(dialog.result(), int(QDialog::Accepted));
-  QCOMPARE(options.game->settings.AmbiguityThreshold, 30);
+  QCOMPARE(options.match->settings().AmbiguityThreshold, 30);
 }
 
 void DialogsTest::warning_cancel_on_the_threshold_ends_the_program() {
@@ -183,27 +183,27 @@ void DialogsTest::shots_outside_1_to_10_are_refused_in_a_box_of_the_dialog() {
     QCOMPARE(box.owner_widget.data(), static_cast<QWidget*>(&dialog));
     QVERIFY(dialog.isVisible());
     QCOMPARE(QApplication::focusWidget(), dialog.shots());
-    QCOMPARE(options.game->settings.AmbiguityThreshold, 12);  // stored before the failed check
-    QCOMPARE(options.game->settings.NumberOfShots, 10);
+    QCOMPARE(options.match->settings().AmbiguityThreshold, 12);  // stored before the failed check
+    QCOMPARE(options.match->settings().NumberOfShots, 10);
 
     // Put right, the same dialog closes.
     dialog.shots()->setText(QStringLiteral("10"));
     QTest::mouseClick(dialog.ok_button(), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(options.game->settings.NumberOfShots, 10);
+    QCOMPARE(options.match->settings().NumberOfShots, 10);
   }
   Options options;
   OptionsDialog dialog(options.flow, nullptr);
   dialog.shots()->setText(QStringLiteral("1"));
   dialog.accept();
-  QCOMPARE(options.game->settings.NumberOfShots, 1);
+  QCOMPARE(options.match->settings().NumberOfShots, 1);
 }
 
 void DialogsTest::choosing_manual_starts_a_new_game_once() {
   Options options;
-  Game& game = *options.game;
-  QCOMPARE(game.settings.AutomaticMode, 1);
+  Match& match = *options.match;
+  QCOMPARE(match.settings().AutomaticMode, 1);
   {
     OptionsDialog dialog(options.flow, nullptr);
     dialog.manual()->setChecked(true);
@@ -211,22 +211,22 @@ void DialogsTest::choosing_manual_starts_a_new_game_once() {
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
   }
-  QCOMPARE(game.settings.AutomaticMode, 0);
-  QCOMPARE(game.game_counter, 1);
-  QCOMPARE(game.who_starts, WhoStarts::Computer);
+  QCOMPARE(match.settings().AutomaticMode, 0);
+  QCOMPARE(match.game_counter(), 1);
+  QCOMPARE(match.who_starts(), WhoStarts::Computer);
   {
     OptionsDialog dialog(options.flow, nullptr);
     QVERIFY(dialog.manual()->isChecked());
     dialog.accept();
   }
-  QCOMPARE(game.game_counter, 1);
-  QCOMPARE(game.play_state, PlayState::Idle);  // mode changes leave the state and the views alone
+  QCOMPARE(match.game_counter(), 1);
+  QCOMPARE(match.play_state(), PlayState::Idle);  // mode changes leave the state and the views alone
 }
 
 void DialogsTest::geometry_accepts_4_to_30_only() {
   for (const char* bad : {"3", "31"}) {
     Options options;
-    GeometryDialog dialog(*options.game, nullptr);
+    GeometryDialog dialog(*options.match, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Geometry"));
     QVERIFY(label_texts(&dialog).contains(QStringLiteral("Number of squares (4-30)")));
     QCOMPARE(dialog.grid_size()->text(), QStringLiteral("15"));
@@ -240,23 +240,23 @@ void DialogsTest::geometry_accepts_4_to_30_only() {
     QCOMPARE(options.platform.boxes[0].owner_widget.data(), static_cast<QWidget*>(&dialog));
     QVERIFY(dialog.isVisible());
     QCOMPARE(QApplication::focusWidget(), dialog.ok_button());  // the focus stays where it was
-    QCOMPARE(options.game->settings.MaxCells, 15);
+    QCOMPARE(options.match->settings().MaxCells, 15);
   }
   for (const char* good : {"4", "30"}) {
     Options options;
-    GeometryDialog dialog(*options.game, nullptr);
+    GeometryDialog dialog(*options.match, nullptr);
     dialog.grid_size()->setText(QString::fromLatin1(good));
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(options.game->settings.MaxCells, std::atoi(good));
+    QCOMPARE(options.match->settings().MaxCells, std::atoi(good));
     QVERIFY(options.platform.boxes.empty());
   }
 }
 
 void DialogsTest::geometry_command_resizes_boards_and_layout() {
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform);
-  MainWindow window(*game, platform, QSize(900, 700));
+  std::unique_ptr<Match> match = started_match(platform);
+  MainWindow window(*match, platform, QSize(900, 700));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   QCOMPARE(window.layout().grid, 15);
@@ -271,9 +271,8 @@ void DialogsTest::geometry_command_resizes_boards_and_layout() {
       [&] { window.handle_command(kCommandGeometry); });
   QVERIFY(visit.found);
   QCOMPARE(visit.title, QStringLiteral("Geometry"));
-  QCOMPARE(game->settings.MaxCells, 8);
-  QCOMPARE(game->his_shots.width(), 8);
-  QCOMPARE(game->ship_tallies[3].height(), 8);
+  QCOMPARE(match->settings().MaxCells, 8);
+  QCOMPARE(match->his_shots().width(), 8);
   QCOMPARE(window.layout().grid, 8);
   const Rect board = window.layout().board_rect;
   QCOMPARE(board.right, cell_x(window.layout(), 8));
@@ -285,11 +284,11 @@ void DialogsTest::geometry_command_resizes_boards_and_layout() {
 
 void DialogsTest::pacing_stores_the_two_pauses() {
   Options options;
-  GameSettings& settings = options.game->settings;
+  GameSettings& settings = options.match->mutable_settings();
   settings.PausePlayer = 1;
   settings.PauseVornmark = 0;
   {
-    PacingDialog dialog(*options.game, nullptr);
+    PacingDialog dialog(*options.match, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pacing"));
     QCOMPARE(dialog.pause_after_player()->text(), QStringLiteral("Pause after your shots?"));
     QCOMPARE(dialog.pause_after_vornmark()->text(), QStringLiteral("Pause after Vornmark's shots?"));
@@ -302,7 +301,7 @@ void DialogsTest::pacing_stores_the_two_pauses() {
   QCOMPARE(int(settings.PausePlayer), 1);
   QCOMPARE(int(settings.PauseVornmark), 0);
   {
-    PacingDialog dialog(*options.game, nullptr);
+    PacingDialog dialog(*options.match, nullptr);
     dialog.pause_after_player()->setChecked(false);
     dialog.pause_after_vornmark()->setChecked(true);
     dialog.accept();
@@ -310,7 +309,7 @@ void DialogsTest::pacing_stores_the_two_pauses() {
   QCOMPARE(int(settings.PausePlayer), 0);
   QCOMPARE(int(settings.PauseVornmark), 1);
   for (int twice = 0; twice < 2; ++twice) {
-    PacingDialog dialog(*options.game, nullptr);
+    PacingDialog dialog(*options.match, nullptr);
     dialog.accept();
     QCOMPARE(int(settings.PausePlayer), 0);
     QCOMPARE(int(settings.PauseVornmark), 1);
@@ -319,11 +318,11 @@ void DialogsTest::pacing_stores_the_two_pauses() {
 
 void DialogsTest::options_command_opens_the_dialog_modally() {
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform);
-  MainWindow window(*game, platform, QSize(900, 700));
+  std::unique_ptr<Match> match = started_match(platform);
+  MainWindow window(*match, platform, QSize(900, 700));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  const GameSettings before = game->settings;
+  const GameSettings before = match->settings();
 
   ModalVisit visit = on_next_modal(
       [](QWidget* modal) {
@@ -335,7 +334,7 @@ void DialogsTest::options_command_opens_the_dialog_modally() {
       [&] { window.handle_command(kCommandMisc); });
   QVERIFY(visit.found);
   QCOMPARE(visit.title, QStringLiteral("Vornmark Options"));
-  QVERIFY(game->settings == before);
+  QVERIFY(match->settings() == before);
 
   visit = on_next_modal(
       [](QWidget* modal) {
@@ -348,7 +347,7 @@ void DialogsTest::options_command_opens_the_dialog_modally() {
       [&] { window.handle_command(kCommandPacing); });
   QVERIFY(visit.found);
   QCOMPARE(visit.title, QStringLiteral("Pacing"));
-  QCOMPARE(int(game->settings.PausePlayer), 0);
+  QCOMPARE(int(match->settings().PausePlayer), 0);
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,13 +1,17 @@
 // The main window: its menu, the commands reaching the play flow, presses at the pixels the
 // layout computes, the cursor over the grid, what a grab of the window shows, and the saving
-// of the settings when the window goes.
+// of the settings when the window goes, also when the program is sent SIGTERM.
 
 #include "window/main_window.h"
 
+#include <signal.h>
+
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -28,8 +32,8 @@ namespace {
 // A game started with these switches and its main window on the screen.
 struct Running {
   explicit Running(const std::string& switches = "-D3", const std::filesystem::path& settings_dir = {})
-      : game(started_game(platform, switches, settings_dir)),
-        window(std::make_unique<MainWindow>(*game, platform, QSize(1000, 760))) {
+      : match(started_match(platform, switches, settings_dir)),
+        window(std::make_unique<MainWindow>(*match, platform, QSize(1000, 760))) {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   }
@@ -51,7 +55,7 @@ struct Running {
   }
 
   TestPlatform platform;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<Match> match;
   std::unique_ptr<MainWindow> window;
 };
 
@@ -68,6 +72,15 @@ std::vector<QPoint> cells_holding(const Board& board, int grid, bool (*wanted)(i
     for (int column = 0; column < grid; ++column)
       if (wanted(board.cell(column, row))) cells.emplace_back(column, row);
   return cells;
+}
+
+// Whether the process has a handler for SIGTERM, as /proc shows it.
+bool catches_sigterm(qint64 pid) {
+  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+  if (!status.open(QIODevice::ReadOnly)) return false;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("SigCgt:")) return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+  return false;
 }
 
 bool is_ship(int value) { return value != 0; }
@@ -95,6 +108,7 @@ class MainWindowTest : public QObject {
   void grabbed_window_shows_the_state_colours();
   void settings_are_written_when_the_window_goes();
   void warning_cancel_ends_without_saving();
+  void program_saves_on_sigterm_not_on_sigkill();
 };
 
 void MainWindowTest::menu_holds_the_commands_in_order() {
@@ -103,7 +117,9 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   const QList<QAction*> bar = running.window->menuBar()->actions();
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
-  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing"}));
+  // The original items first, in their order; the counting made visible after them.
+  QCOMPARE(texts_of(bar[1]->menu()->actions()),
+           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View"}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,
@@ -113,6 +129,19 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   }
   QVERIFY(!running.window->action(kCommandGeometry)->isEnabled());
   QCOMPARE(running.window->size(), QSize(1000, 760));
+
+  // The two checkable commands, H and V, follow and set their settings.
+  for (const auto& [id, key] : {std::pair{kCommandHint, Qt::Key_H}, std::pair{kCommandVornmarkView, Qt::Key_V}}) {
+    QAction* item = running.window->action(id);
+    QCOMPARE(item->shortcut(), QKeySequence(key));
+    QVERIFY(item->isCheckable() && !item->isChecked());
+    item->trigger();
+    QVERIFY(item->isChecked());
+  }
+  QCOMPARE(running.match->settings().Hint, 1);
+  QCOMPARE(running.match->settings().VornmarkView, 1);
+  running.window->action(kCommandHint)->trigger();
+  QCOMPARE(running.match->settings().Hint, 0);
 }
 
 void MainWindowTest::simulation_is_offered_only_with_d0_at_creation() {
@@ -127,15 +156,15 @@ void MainWindowTest::simulation_is_offered_only_with_d0_at_creation() {
     QCOMPARE(bar.last()->text(), QStringLiteral("&Simulation"));
     QVERIFY(bar.last()->menu() == nullptr);  // a command on the bar, not a menu
     running.command(kCommandSimulation);
-    QCOMPARE(running.game->play_state, PlayState::ComputerWon);
-    QCOMPARE(running.game->simulation_mode, 1);
+    QCOMPARE(running.match->play_state(), PlayState::ComputerWon);
+    QCOMPARE(running.match->simulation_mode(), 1);
   }
   {
     // D0 switched on by -G at the first game comes too late for the menu.
     Running running("-D3 -G1");
-    running.game->settings.AutomaticMode = 0;
+    running.match->mutable_settings().AutomaticMode = 0;
     running.command(kCommandNewGame);
-    QVERIFY(running.game->switches.on(0));
+    QVERIFY(running.match->switches().on(0));
     QVERIFY(running.window->action(kCommandSimulation) == nullptr);
     QCOMPARE(running.window->menuBar()->actions().size(), 3);
   }
@@ -143,31 +172,31 @@ void MainWindowTest::simulation_is_offered_only_with_d0_at_creation() {
 
 void MainWindowTest::menu_commands_reach_the_play_flow() {
   Running running;
-  Game& game = *running.game;
+  Match& match = *running.match;
 
   // Automatic mode without a placed fleet: the refusal names the first ship, owned by the window.
   running.command(kCommandNewGame);
-  QCOMPARE(game.play_state, PlayState::Idle);
+  QCOMPARE(match.play_state(), PlayState::Idle);
   QCOMPARE(running.platform.boxes.size(), std::size_t{1});
   QCOMPARE(running.platform.boxes[0].caption, std::string("Error"));
   QCOMPARE(running.platform.boxes[0].text, std::string("Ship \"His Corvette\" not placed\nClick on 'File/Place'"));
   QCOMPARE(running.platform.boxes[0].owner_widget.data(), running.window.get());
 
   running.command(kCommandPlace);
-  QCOMPARE(game.play_state, PlayState::Placing);
+  QCOMPARE(match.play_state(), PlayState::Placing);
   QCOMPARE(running.background(), colour_rgb(Colour::Yellow));
   running.press_status();  // Scatter
-  for (const Ship& ship : game.his_fleet) QVERIFY(ship.is_placed());
+  for (const Ship& ship : match.his_fleet()) QVERIFY(ship.is_placed());
 
   running.command(kCommandNewGame);
-  QCOMPARE(game.play_state, PlayState::PlayerAiming);
+  QCOMPARE(match.play_state(), PlayState::PlayerAiming);
   QCOMPARE(running.background(), colour_rgb(Colour::Teal));
-  QCOMPARE(game.game_counter, 1);
+  QCOMPARE(match.game_counter(), 1);
 
   // An id that names no command changes nothing.
   running.platform.boxes.clear();
   running.window->handle_command(999);
-  QCOMPARE(game.play_state, PlayState::PlayerAiming);
+  QCOMPARE(match.play_state(), PlayState::PlayerAiming);
   QVERIFY(running.platform.boxes.empty());
 
   running.command(kCommandAbout);
@@ -195,120 +224,120 @@ void MainWindowTest::menu_commands_reach_the_play_flow() {
 
 void MainWindowTest::presses_aim_resolve_and_continue() {
   Running running;
-  Game& game = *running.game;
-  game.settings.NumberOfShots = 3;
+  Match& match = *running.match;
+  match.mutable_settings().NumberOfShots = 3;
   running.command(kCommandPlace);
   running.press_status();
   running.command(kCommandNewGame);
-  QCOMPARE(game.player_volley, 1);
-  QCOMPARE(legend_text(game), std::string("Shots left:  3      "));
+  QCOMPARE(match.counters().player_volley, 1);
+  QCOMPARE(legend_text(match), std::string("Shots left:  3      "));
 
-  const int grid = game.grid();
-  const QPoint ship = cells_holding(game.my_sea, grid, is_ship).front();
-  const std::vector<QPoint> water = cells_holding(game.my_sea, grid, is_water);
+  const int grid = match.grid();
+  const QPoint ship = cells_holding(match.my_sea(), grid, is_ship).front();
+  const std::vector<QPoint> water = cells_holding(match.my_sea(), grid, is_water);
   running.press_cell(ship.x(), ship.y());
   running.press_cell(water[0].x(), water[0].y());
-  QCOMPARE(game.his_shots.cell(ship.x(), ship.y()), 1);
-  QCOMPARE(game.his_shots.cell(water[0].x(), water[0].y()), 1);
-  QCOMPARE(game.next_shot, 3);
+  QCOMPARE(match.his_shots().cell(ship.x(), ship.y()), 1);
+  QCOMPARE(match.his_shots().cell(water[0].x(), water[0].y()), 1);
+  QCOMPARE(match.counters().next_shot, 3);
 
   // The volley is incomplete: the button refuses with one beep.
   running.press_status();
   QCOMPARE(running.platform.beeps, 1);
-  QCOMPARE(game.play_state, PlayState::PlayerAiming);
+  QCOMPARE(match.play_state(), PlayState::PlayerAiming);
   // A press beside the grid and the panels is nothing, and beeps.
   running.press_at({2, running.layout().status_rect.top - 4});
   QCOMPARE(running.platform.beeps, 2);
 
   running.press_cell(water[1].x(), water[1].y());
-  QCOMPARE(status_button(game)->text, std::string("Click here to see what you hit"));
+  QCOMPARE(status_button(match)->text, std::string("Click here to see what you hit"));
   running.press_status();
-  QCOMPARE(game.play_state, PlayState::PlayerVolleyShown);
-  const int hit_ship = game.my_sea.cell(ship.x(), ship.y()) - 1;
-  QCOMPARE(game.my_fleet[hit_ship].hit_at(0), 1);
-  QCOMPARE(game.player_shots_per_volley, 2);
+  QCOMPARE(match.play_state(), PlayState::PlayerVolleyShown);
+  const int hit_ship = match.my_sea().cell(ship.x(), ship.y()) - 1;
+  QCOMPARE(match.my_fleet()[hit_ship].hit_at(0), 1);
+  QCOMPARE(match.counters().player_shots_per_volley, 2);
 
   running.press_status();  // Continue: the computer's turn, waiting for the next Continue
-  QCOMPARE(game.play_state, PlayState::ComputerVolleyShown);
-  QCOMPARE(game.computer_volley, 2);
+  QCOMPARE(match.play_state(), PlayState::ComputerVolleyShown);
+  QCOMPARE(match.counters().computer_volley, 2);
   QCOMPARE(running.window->windowTitle(), QStringLiteral("Vornmark A"));
   QCOMPARE(running.background(), colour_rgb(Colour::DarkGreen));
   int computer_shots = 0;
   for (int row = 0; row < grid; ++row)
-    for (int column = 0; column < grid; ++column) computer_shots += game.my_shots.cell(column, row) == 2;
+    for (int column = 0; column < grid; ++column) computer_shots += match.my_shots().cell(column, row) == 2;
   QCOMPARE(computer_shots, 3);
 
   running.press_status();
-  QCOMPARE(game.play_state, PlayState::PlayerAiming);
-  QCOMPARE(game.player_volley, 2);
-  QCOMPARE(legend_text(game), std::string("Shots left:  2      "));
+  QCOMPARE(match.play_state(), PlayState::PlayerAiming);
+  QCOMPARE(match.counters().player_volley, 2);
+  QCOMPARE(legend_text(match), std::string("Shots left:  2      "));
   QCOMPARE(running.platform.beeps, 2);
 }
 
 void MainWindowTest::double_click_places_a_shot_and_takes_it_back() {
   Running running;
-  Game& game = *running.game;
-  game.settings.AutomaticMode = 0;
+  Match& match = *running.match;
+  match.mutable_settings().AutomaticMode = 0;
   running.command(kCommandNewGame);
   const QPoint at = grid_cell_centre(running.layout(), 4, 5);
 
   QTest::mousePress(running.surface(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseRelease(running.surface(), Qt::LeftButton, Qt::NoModifier, at);
-  QCOMPARE(game.his_shots.cell(4, 5), 1);
+  QCOMPARE(match.his_shots().cell(4, 5), 1);
   QMouseEvent second(QEvent::MouseButtonDblClick, at, running.surface()->mapToGlobal(at), Qt::LeftButton,
                      Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(running.surface(), &second);
   QTest::mouseRelease(running.surface(), Qt::LeftButton, Qt::NoModifier, at);
 
-  QCOMPARE(game.his_shots.cell(4, 5), 0);
-  QCOMPARE(game.next_shot, 1);
+  QCOMPARE(match.his_shots().cell(4, 5), 0);
+  QCOMPARE(match.counters().next_shot, 1);
   QCOMPARE(running.platform.beeps, 0);
 }
 
 void MainWindowTest::holding_a_panel_hit_highlights_its_volley() {
   Running running;
-  Game& game = *running.game;
-  game.settings.AutomaticMode = 0;
-  game.settings.NumberOfShots = 2;
-  game.settings.DefenseMode = 1;  // no computer turns: the player fires volley after volley
-  game.settings.PausePlayer = 0;
+  Match& match = *running.match;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 2;
+  match.mutable_settings().DefenseMode = 1;  // no computer turns: the player fires volley after volley
+  match.mutable_settings().PausePlayer = 0;
   running.command(kCommandNewGame);
 
-  const int grid = game.grid();
-  const QPoint ship = cells_holding(game.my_sea, grid, is_ship).front();
-  const QPoint water = cells_holding(game.my_sea, grid, is_water).front();
+  const int grid = match.grid();
+  const QPoint ship = cells_holding(match.my_sea(), grid, is_ship).front();
+  const QPoint water = cells_holding(match.my_sea(), grid, is_water).front();
   running.press_cell(ship.x(), ship.y());
   running.press_cell(water.x(), water.y());
   running.press_status();
-  QCOMPARE(game.play_state, PlayState::PlayerAiming);
-  QCOMPARE(game.player_volley, 2);
+  QCOMPARE(match.play_state(), PlayState::PlayerAiming);
+  QCOMPARE(match.counters().player_volley, 2);
 
-  const int hit_ship = game.my_sea.cell(ship.x(), ship.y()) - 1;
+  const int hit_ship = match.my_sea().cell(ship.x(), ship.y()) - 1;
   const QPoint panel = rect_centre(panel_cell_rect(running.layout(), hit_ship, 0));
   QTest::mousePress(running.surface(), Qt::LeftButton, Qt::NoModifier, panel);
-  QCOMPARE(game.highlight_volley, 1);
+  QCOMPARE(running.window->flow().scene().highlight_volley, 1);
   QImage held = running.grab();
   QCOMPARE(pixel_rgb(held, grid_cell_corner(running.layout(), water.x(), water.y())), colour_rgb(Colour::Yellow));
   QCOMPARE(pixel_rgb(held, grid_cell_corner(running.layout(), ship.x(), ship.y())), colour_rgb(Colour::Yellow));
 
   QTest::mouseRelease(running.surface(), Qt::LeftButton, Qt::NoModifier, panel);
-  QCOMPARE(game.highlight_volley, 0);
+  QCOMPARE(running.window->flow().scene().highlight_volley, 0);
   QCOMPARE(pixel_rgb(running.grab(), grid_cell_corner(running.layout(), water.x(), water.y())),
            colour_rgb(Colour::Grey));
 }
 
 void MainWindowTest::right_press_turns_a_placed_ship() {
   Running running;
-  Game& game = *running.game;
+  Match& match = *running.match;
   running.command(kCommandPlace);
   // The selected Corvette laid at (6, 6) runs down from there.
   running.press_cell(6, 6);
-  QCOMPARE(game.his_real_ships.cell(6, 6), 1);
-  QCOMPARE(game.his_real_ships.cell(6, 7), 1);
+  QCOMPARE(match.his_real_ships().cell(6, 6), 1);
+  QCOMPARE(match.his_real_ships().cell(6, 7), 1);
 
   QTest::mousePress(running.surface(), Qt::RightButton, Qt::NoModifier, grid_cell_centre(running.layout(), 6, 7));
-  QCOMPARE(game.his_real_ships.cell(6, 6), 1);
-  QCOMPARE(game.his_real_ships.cell(6, 7), 0);
+  QCOMPARE(match.his_real_ships().cell(6, 6), 1);
+  QCOMPARE(match.his_real_ships().cell(6, 7), 0);
   QCOMPARE(running.platform.beeps, 0);
 
   // A right press on water beeps.
@@ -318,7 +347,7 @@ void MainWindowTest::right_press_turns_a_placed_ship() {
 
 void MainWindowTest::sight_shows_over_the_grid_only_while_aiming() {
   Running running;
-  Game& game = *running.game;
+  Match& match = *running.match;
   GameSurface* surface = running.surface();
   const Rect board = running.layout().board_rect;
   const QPoint inside = grid_cell_centre(running.layout(), 3, 3);
@@ -329,7 +358,7 @@ void MainWindowTest::sight_shows_over_the_grid_only_while_aiming() {
   move_mouse(surface, inside);
   QCOMPARE(surface->cursor().shape(), Qt::ArrowCursor);  // Idle
 
-  game.settings.AutomaticMode = 0;
+  match.mutable_settings().AutomaticMode = 0;
   running.command(kCommandNewGame);
   for (QPoint at : {inside, top_left}) {
     move_mouse(surface, at);
@@ -349,7 +378,7 @@ void MainWindowTest::sight_shows_over_the_grid_only_while_aiming() {
 
 void MainWindowTest::grabbed_window_shows_the_state_colours() {
   Running running;
-  Game& game = *running.game;
+  Match& match = *running.match;
   const Layout& layout = running.layout();
   const Rgb stock_grey{192, 192, 192};
 
@@ -358,8 +387,8 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   QCOMPARE(pixel_rgb(idle, grid_cell_centre(layout, 5, 5)), stock_grey);
   QCOMPARE(pixel_rgb(idle, rect_centre(layout.status_rect)), stock_grey);
 
-  game.settings.AutomaticMode = 0;
-  game.settings.NumberOfShots = 2;
+  match.mutable_settings().AutomaticMode = 0;
+  match.mutable_settings().NumberOfShots = 2;
   running.command(kCommandNewGame);
   running.press_cell(1, 2);
   QImage aiming = running.grab();
@@ -375,11 +404,6 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
 
   running.press_cell(7, 8);
   QCOMPARE(pixel_rgb(running.grab(), {status.left + 2, status.top + 2}), colour_rgb(Colour::Red));
-
-  // With the switch D2 the computer's ships show Orange while the player aims.
-  game.switches.flags[2] = true;
-  const QPoint ship = cells_holding(game.my_sea, game.grid(), is_ship).front();
-  QCOMPARE(pixel_rgb(running.grab(), grid_cell_corner(layout, ship.x(), ship.y())), colour_rgb(Colour::Orange));
 }
 
 void MainWindowTest::settings_are_written_when_the_window_goes() {
@@ -390,9 +414,9 @@ void MainWindowTest::settings_are_written_when_the_window_goes() {
            QString::fromStdString((config.path() / "vornmark" / "VORNMARK.INI").string()));
 
   Running running("-D3", default_settings_dir());
-  running.game->settings.AutomaticMode = 0;
+  running.match->mutable_settings().AutomaticMode = 0;
   running.command(kCommandPlace);  // turns Automatic mode on again
-  running.game->settings.NumberOfShots = 4;
+  running.match->mutable_settings().NumberOfShots = 4;
   QVERIFY(!std::filesystem::exists(file));
 
   running.command(kCommandExit);
@@ -408,11 +432,11 @@ void MainWindowTest::settings_are_written_when_the_window_goes() {
 void MainWindowTest::warning_cancel_ends_without_saving() {
   TempDir config;
   Running running("-D3", config.path());
-  running.game->settings.NumberOfShots = 7;
+  running.match->mutable_settings().NumberOfShots = 7;
   running.platform.answers.push_back(BoxAnswer::Cancel);
   bool ended = false;
   try {
-    running.game->report.warning_box("Error firing twice at HIS SHOTS 1,1");
+    running.match->report().warning_box("Error firing twice at HIS SHOTS 1,1");
   } catch (const ExitRequested& exit) {
     ended = true;
     QCOMPARE(exit.code, 0);
@@ -420,6 +444,35 @@ void MainWindowTest::warning_cancel_ends_without_saving() {
   QVERIFY(ended);
   QCOMPARE(running.platform.boxes.back().owner_widget.data(), running.window.get());
   QVERIFY(!std::filesystem::exists(config.path() / kSettingsFileName));
+}
+
+void MainWindowTest::program_saves_on_sigterm_not_on_sigkill() {
+  const QString program = qEnvironmentVariable("VORNMARK_PROGRAM");
+  QVERIFY2(QFile::exists(program), "VORNMARK_PROGRAM names the built program");
+  // MaxCells=3 is read as 4, so a save rewrites the file, with all eight keys.
+  const std::string before = "[Options]\nMaxCells=3\n";
+  const std::string saved = settings_into_text(before, settings_from_text(before));
+  QVERIFY(saved.find("MaxCells=4\n") != std::string::npos);
+  for (const auto& [sent, saves] : {std::pair{SIGTERM, true}, std::pair{SIGKILL, false}}) {
+    TempDir home;
+    const std::filesystem::path file = home.path() / "config" / "vornmark" / kSettingsFileName;
+    std::filesystem::create_directories(file.parent_path());
+    write_text(file, before);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.path().string()));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((home.path() / "config").string()));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(20000));
+    // Both signals come once SIGTERM is caught, when the window is up.
+    QTRY_VERIFY_WITH_TIMEOUT(catches_sigterm(process.processId()), 60000);
+    QCOMPARE(::kill(static_cast<pid_t>(process.processId()), sent), 0);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), saves ? QProcess::NormalExit : QProcess::CrashExit);
+    if (saves) QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(read_text(file), saves ? saved : before);
+  }
 }
 
 QTEST_MAIN(MainWindowTest)

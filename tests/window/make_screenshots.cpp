@@ -31,21 +31,22 @@ bool save(QWidget& window, const QString& file) {
 
 // Fires one volley: one shot at a cell of one of the computer's ships (the picture should show some
 // hits), the rest at cells walked in a fixed stride over the grid, skipping shot cells.
-void fire_volley(Game& game, PlayFlow& flow, int ship_id, int& walker) {
-  const int cells = game.grid() * game.grid();
+void fire_volley(Match& match, PlayFlow& flow, int ship_id, int& walker) {
+  const int cells = match.grid() * match.grid();
   for (int cell = 0; cell < cells; ++cell) {
-    const int column = cell % game.grid();
-    const int row = cell / game.grid();
-    if (game.my_sea.cell(column, row) == ship_id && game.his_shots.cell(column, row) == 0) {
+    const int column = cell % match.grid();
+    const int row = cell / match.grid();
+    if (match.my_sea().cell(column, row) == ship_id && match.his_shots().cell(column, row) == 0) {
       flow.on_left_press(ClickTarget::grid(column, row));
       break;
     }
   }
-  while (game.play_state == PlayState::PlayerAiming && game.next_shot <= game.player_shots_per_volley) {
+  while (match.play_state() == PlayState::PlayerAiming &&
+         match.counters().next_shot <= match.counters().player_shots_per_volley) {
     walker = (walker + 37) % cells;
-    const int column = walker % game.grid();
-    const int row = walker / game.grid();
-    if (game.his_shots.cell(column, row) == 0) flow.on_left_press(ClickTarget::grid(column, row));
+    const int column = walker % match.grid();
+    const int row = walker / match.grid();
+    if (match.his_shots().cell(column, row) == 0) flow.on_left_press(ClickTarget::grid(column, row));
   }
 }
 
@@ -61,9 +62,9 @@ int main(int argc, char** argv) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
 
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform, "-D3");
-  game->settings.NumberOfShots = 6;
-  MainWindow window(*game, platform, kWindowSize);
+  std::unique_ptr<Match> match = started_match(platform, "-D3");
+  match->mutable_settings().NumberOfShots = 6;
+  MainWindow window(*match, platform, kWindowSize);
   window.show();
   PlayFlow& flow = window.flow();
 
@@ -76,16 +77,16 @@ int main(int argc, char** argv) {
   // A game in progress: a few exchanges, then the player halfway through a volley.
   window.action(kCommandNewGame)->trigger();
   int walker = 11;
-  for (int exchange = 0; exchange < 3 && game->play_state == PlayState::PlayerAiming; ++exchange) {
-    fire_volley(*game, flow, exchange + 1, walker);
+  for (int exchange = 0; exchange < 3 && match->play_state() == PlayState::PlayerAiming; ++exchange) {
+    fire_volley(*match, flow, exchange + 1, walker);
     flow.on_left_press(ClickTarget::status());  // see what you hit
     flow.on_left_press(ClickTarget::status());  // Vornmark's turn
     flow.on_left_press(ClickTarget::status());  // the next volley
   }
   for (int shot = 0; shot < 2; ++shot) {
-    walker = (walker + 37) % (game->grid() * game->grid());
-    if (game->his_shots.cell(walker % game->grid(), walker / game->grid()) == 0)
-      flow.on_left_press(ClickTarget::grid(walker % game->grid(), walker / game->grid()));
+    walker = (walker + 37) % (match->grid() * match->grid());
+    if (match->his_shots().cell(walker % match->grid(), walker / match->grid()) == 0)
+      flow.on_left_press(ClickTarget::grid(walker % match->grid(), walker / match->grid()));
   }
   return save(window, folder + QStringLiteral("/game-in-progress.png")) ? 0 : 1;
 }

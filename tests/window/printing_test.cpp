@@ -42,13 +42,13 @@ int count_of(const QImage& image, const Rect& area, Rgb wanted) {
 }
 
 // The layout that printing draws with: square cells scaled to the page, the rest as on screen.
-Layout paper_layout(const Layout& screen, const Game& game, int width, int height) {
+Layout paper_layout(const Layout& screen, const Match& match, int width, int height) {
   Layout paper = screen;
-  const int n = game.settings.MaxCells;
+  const int n = match.settings().MaxCells;
   const auto side = static_cast<std::int16_t>(std::min(width / (n + 5), height / (n + 1)));
   paper.cell_width = side;
   paper.cell_height = side;
-  layout_board_and_panels(paper, game);
+  layout_board_and_panels(paper, match);
   return paper;
 }
 
@@ -81,14 +81,14 @@ class PrintingTest : public QObject {
 
 void PrintingTest::printed_page_shows_the_screen_colours() {
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform);
-  MainWindow window(*game, platform, QSize(1000, 760));
+  std::unique_ptr<Match> match = started_match(platform);
+  MainWindow window(*match, platform, QSize(1000, 760));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
 
   // A game in progress: one resolved volley (Grey shots, hits in the panels) and one shot of
   // the current volley (LightCyan), the player firing again at once.
-  GameSettings& settings = game->settings;
+  GameSettings& settings = match->mutable_settings();
   settings.AutomaticMode = 0;
   settings.DefenseMode = 1;
   settings.PausePlayer = 0;
@@ -96,13 +96,13 @@ void PrintingTest::printed_page_shows_the_screen_colours() {
   window.action(kCommandNewGame)->trigger();
   std::vector<QPoint> ships;
   std::vector<QPoint> water;
-  for (int row = 0; row < game->grid(); ++row)
-    for (int column = 0; column < game->grid(); ++column)
-      (game->my_sea.cell(column, row) != 0 ? ships : water).emplace_back(column, row);
+  for (int row = 0; row < match->grid(); ++row)
+    for (int column = 0; column < match->grid(); ++column)
+      (match->my_sea().cell(column, row) != 0 ? ships : water).emplace_back(column, row);
   for (QPoint cell : {ships[0], ships[1], water[0], water[1]})
     window.flow().on_left_press(ClickTarget::grid(cell.x(), cell.y()));
   window.flow().on_left_press(ClickTarget::status());
-  QCOMPARE(game->player_volley, 2);
+  QCOMPARE(match->counters().player_volley, 2);
   window.flow().on_left_press(ClickTarget::grid(water[2].x(), water[2].y()));
 
   const QImage screen = window.surface()->grab().toImage();
@@ -120,21 +120,21 @@ void PrintingTest::printed_page_shows_the_screen_colours() {
 
   const QImage page = rasterise(pdf, QString::fromStdString((folder / "page").string()));
   QCOMPARE(page.size(), QSize(1920, 2640));
-  const Layout paper = paper_layout(screen_layout, *game, 1920, 2640);
+  const Layout paper = paper_layout(screen_layout, *match, 1920, 2640);
   QCOMPARE(paper.cell_width, std::int16_t{96});
   QCOMPARE(paper.board_rect, (Rect{480, 48, 1920, 1488}));
 
   // Every grid cell and every panel cell in the screen's colour.
   std::set<std::tuple<int, int, int>> colours;
-  for (int column = 0; column < game->grid(); ++column)
-    for (int row = 0; row < game->grid(); ++row) {
+  for (int column = 0; column < match->grid(); ++column)
+    for (int row = 0; row < match->grid(); ++row) {
       const Rgb on_screen = pixel_rgb(screen, grid_cell_corner(screen_layout, column, row));
       QCOMPARE(pixel_rgb(page, grid_cell_corner(paper, column, row)), on_screen);
       colours.insert({on_screen.red, on_screen.green, on_screen.blue});
     }
   QCOMPARE(colours.size(), std::size_t{3});  // White, Grey and LightCyan
   for (int ship = 0; ship < 4; ++ship)
-    for (int cell = 0; game->my_fleet[ship].hit_at(cell) >= 0; ++cell) {
+    for (int cell = 0; match->my_fleet()[ship].hit_at(cell) >= 0; ++cell) {
       const Rect on_screen = panel_cell_rect(screen_layout, ship, cell);
       const Rect on_paper = panel_cell_rect(paper, ship, cell);
       QCOMPARE(pixel_rgb(page, {on_paper.left + 2, on_paper.top + 2}),
@@ -157,8 +157,8 @@ void PrintingTest::printed_page_shows_the_screen_colours() {
 void PrintingTest::without_a_default_printer_nothing_happens() {
   if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a default printer");
   TestPlatform platform;
-  std::unique_ptr<Game> game = started_game(platform);
-  MainWindow window(*game, platform, QSize(800, 600));
+  std::unique_ptr<Match> match = started_match(platform);
+  MainWindow window(*match, platform, QSize(800, 600));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   window.action(kCommandPlace)->trigger();
@@ -166,7 +166,7 @@ void PrintingTest::without_a_default_printer_nothing_happens() {
   window.action(kCommandPrint)->trigger();
   QVERIFY(window.layout() == before);
   QVERIFY(platform.boxes.empty());
-  QCOMPARE(game->play_state, PlayState::Placing);
+  QCOMPARE(match->play_state(), PlayState::Placing);
 }
 
 QTEST_MAIN(PrintingTest)

@@ -17,14 +17,14 @@ BoxAnswer TestPlatform::message_box(const MessageBoxRequest& request) {
   return answer;
 }
 
-std::unique_ptr<Game> started_game(Platform& platform, const std::string& command_line,
-                                   const std::filesystem::path& settings_dir) {
-  auto game = std::make_unique<Game>(platform);
+std::unique_ptr<Match> started_match(Platform& platform, const std::string& command_line,
+                                     const std::filesystem::path& settings_dir) {
+  auto match = std::make_unique<Match>(platform);
   StartUpOptions options;
   options.command_line = command_line;
   options.settings_dir = settings_dir;
-  start_up(*game, options);
-  return game;
+  start_up(*match, options);
+  return match;
 }
 
 ModalVisit on_next_modal(const std::function<void(QWidget*)>& act, const std::function<void()>& trigger) {

@@ -15,7 +15,7 @@
 
 #include "presentation/canvas.h"
 #include "presentation/layout.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "window/qt_platform.h"
 
 namespace vornmark::testing {
@@ -47,9 +47,9 @@ class TestPlatform : public QtPlatform {
   int beeps = 0;
 };
 
-// A game brought to life by start_up with this command line and settings folder.
-std::unique_ptr<Game> started_game(Platform& platform, const std::string& command_line = "-D3",
-                                   const std::filesystem::path& settings_dir = {});
+// A match brought to life by start_up with this command line and settings folder.
+std::unique_ptr<Match> started_match(Platform& platform, const std::string& command_line = "-D3",
+                                     const std::filesystem::path& settings_dir = {});
 
 // Runs `act` on the next modal window that opens (polling while `trigger` runs its modal loop),
 // then returns what `trigger` did. Fails the test through `found` staying false.

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
           "usage: vornmark-cli [--cancel-warnings] [-D0..-D9] [-G<n>] [-L<n>] < script\n"
           "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
           "press grid C R, press panel K J, press status, release, options KEY=VALUE..., pacing\n"
-          "player=0|1 vornmark=0|1, state, legend, status, title, board NAME, fleet my|his.\n");
+          "player=0|1 vornmark=0|1, display hint=0|1 view=0|1, hint, view, state, legend, status, title,\n"
+          "board NAME, fleet my|his.\n");
       return 0;
     }
     if (!command_line.empty()) command_line += ' ';
@@ -34,17 +35,17 @@ int main(int argc, char** argv) {
 
   cli::EventPrinter printer(stdout);
   cli::CliPlatform platform(printer, cancel_warnings);
-  Game game(platform);
+  Match match(platform);
   StartUpOptions options;
   options.command_line = command_line;
   options.settings_dir = default_settings_dir();
-  start_up(game, options);
+  start_up(match, options);
 
   cli::CliView view(printer);
-  PlayFlow flow(game, view);
+  PlayFlow flow(match, view);
   Layout layout;
-  layout_window(layout, game, 1000, 700);
-  cli::ScriptDriver driver(game, flow, view, layout, printer);
+  layout_window(layout, match, 1000, 700);
+  cli::ScriptDriver driver(flow, view, layout, printer);
 
   std::string line;
   while (std::getline(std::cin, line)) {

@@ -1,6 +1,7 @@
 #include "script_driver.h"
 
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "cli_text.h"
@@ -10,9 +11,7 @@
 
 namespace vornmark::cli {
 
-void EventPrinter::line(std::string_view word, std::string_view text) {
-  raw(std::string(word) + " " + escape(text));
-}
+void EventPrinter::line(std::string_view word, std::string_view text) { raw(std::string(word) + " " + escape(text)); }
 
 void EventPrinter::raw(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), out_);
@@ -52,8 +51,10 @@ bool split_setting(std::string_view word, std::string_view& key, std::string_vie
   return true;
 }
 
-Board* board_named(Game& game, std::string_view name) {
-  for (Board* board : {&game.my_sea, &game.my_shots, &game.his_sea, &game.his_shots, &game.his_real_ships})
+const Board* board_named(const PlayFlow& flow, std::string_view name) {
+  const Match& match = flow.match();
+  for (const Board* board :
+       {&match.my_sea(), &match.my_shots(), &flow.opponent().his_sea(), &match.his_shots(), &match.his_real_ships()})
     if (name == board->display_name()) return board;
   return nullptr;
 }
@@ -84,12 +85,19 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = options(line);
   } else if (command == "pacing") {
     ok = pacing(line);
+  } else if (command == "display") {
+    ok = display(line);
+  } else if (command == "hint" && w.size() == 1) {
+    hint();
+  } else if (command == "view" && w.size() == 1) {
+    const Reasoner& reasoner = flow_.opponent().reasoner();
+    counts(reasoner.cumulative(), reasoner.possib(), match_.his_fleet());
   } else if (command == "state" && w.size() == 1) {
     state();
   } else if (command == "legend" && w.size() == 1) {
-    printer_.line("legend", legend_text(game_));
+    printer_.line("legend", legend_text(match_));
   } else if (command == "status" && w.size() == 1) {
-    const auto button = status_button(game_);
+    const auto button = status_button(match_);
     printer_.line("status", button ? button->text : "");
   } else if (command == "title" && w.size() == 1) {
     printer_.line("title", view_.title());
@@ -148,7 +156,7 @@ bool ScriptDriver::press(std::string_view line, bool right) {
 }
 
 bool ScriptDriver::options(std::string_view line) {
-  OptionsDialogState dialog = options_dialog_init(game_);
+  OptionsDialogState dialog = options_dialog_init(match_);
   const std::vector<std::string_view> w = words(line);
   // Every setting is checked before the dialog is touched, so a malformed line changes nothing.
   for (std::size_t i = 1; i < w.size(); ++i) {
@@ -192,7 +200,7 @@ bool ScriptDriver::options(std::string_view line) {
 }
 
 bool ScriptDriver::pacing(std::string_view line) {
-  PacingDialogState dialog = pacing_dialog_init(game_);
+  PacingDialogState dialog = pacing_dialog_init(match_);
   const std::vector<std::string_view> w = words(line);
   for (std::size_t i = 1; i < w.size(); ++i) {
     std::string_view key, value;
@@ -205,14 +213,62 @@ bool ScriptDriver::pacing(std::string_view line) {
     else
       return false;
   }
-  pacing_dialog_ok(game_, dialog);
+  pacing_dialog_ok(match_, dialog);
   return true;
 }
 
+bool ScriptDriver::display(std::string_view line) {
+  const std::vector<std::string_view> w = words(line);
+  std::optional<bool> hint, view;
+  for (std::size_t i = 1; i < w.size(); ++i) {
+    std::string_view key, value;
+    if (!split_setting(w[i], key, value) || (value != "0" && value != "1")) return false;
+    if (key == "hint")
+      hint = value == "1";
+    else if (key == "view")
+      view = value == "1";
+    else
+      return false;
+  }
+  if (hint) flow_.show_hint(*hint);
+  if (view) flow_.show_vornmark_view(*view);
+  return true;
+}
+
+void ScriptDriver::hint() {
+  // The hint the window shows while it is switched on; otherwise counted afresh for the asking.
+  if (match_.settings().Hint != 0) {
+    counts(flow_.hint().cumulative(), flow_.hint().placements(), match_.my_fleet());
+    return;
+  }
+  FleetHint fresh(match_.platform());
+  fresh.count(match_);
+  counts(fresh.cumulative(), fresh.placements(), match_.my_fleet());
+}
+
+void ScriptDriver::counts(const Board& counts, const std::array<int, kFleetSize>& placements, const Fleet& fleet) {
+  const int grid = match_.grid();
+  for (int row = 0; row < grid; ++row) {
+    std::string text;
+    for (int column = 0; column < grid; ++column) {
+      if (column > 0) text += ' ';
+      text += std::to_string(counts.at(column, row));
+    }
+    printer_.raw(text);
+  }
+  std::string ships = "ships";
+  for (int i = 0; i < kFleetSize; ++i) {
+    const bool sunk = fleet[static_cast<std::size_t>(i)].cells_left() <= 0;
+    ships += " " + std::to_string(sunk ? 0 : placements[static_cast<std::size_t>(i)]);
+  }
+  printer_.raw(ships);
+  printer_.raw("end");
+}
+
 bool ScriptDriver::board(std::string_view name) {
-  Board* board = board_named(game_, name);
+  const Board* board = board_named(flow_, name);
   if (board == nullptr) return false;
-  const int grid = game_.grid();
+  const int grid = match_.grid();
   for (int row = 0; row < grid; ++row) {
     std::string text;
     for (int column = 0; column < grid; ++column) {
@@ -226,7 +282,7 @@ bool ScriptDriver::board(std::string_view name) {
 }
 
 bool ScriptDriver::fleet(std::string_view side) {
-  const Fleet* fleet = side == "my" ? &game_.my_fleet : side == "his" ? &game_.his_fleet : nullptr;
+  const Fleet* fleet = side == "my" ? &match_.my_fleet() : side == "his" ? &match_.his_fleet() : nullptr;
   if (fleet == nullptr) return false;
   for (const Ship& ship : *fleet) {
     std::string text = std::string(ship.display_name()) + " cells";
@@ -241,14 +297,16 @@ bool ScriptDriver::fleet(std::string_view side) {
 }
 
 void ScriptDriver::state() {
-  const Game& g = game_;
-  printer_.raw(format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
-                           "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
-                           static_cast<int>(g.play_state), g.player_volley, g.computer_volley, g.next_shot,
-                           g.player_shots_per_volley, g.computer_shots_per_volley, g.settings.PlayLevel,
-                           g.settings.AutomaticMode, g.settings.DefenseMode, g.simulation_mode, g.selected_ship));
+  const VolleyCounters& c = match_.counters();
+  const GameSettings& s = match_.settings();
+  printer_.raw(
+      format_text("state %d player_volley %d computer_volley %d next_shot %d player_shots %d "
+                  "computer_shots %d level %d automatic %d defense %d simulation %d selected %d",
+                  static_cast<int>(match_.play_state()), c.player_volley, c.computer_volley, c.next_shot,
+                  c.player_shots_per_volley, c.computer_shots_per_volley, s.PlayLevel, s.AutomaticMode, s.DefenseMode,
+                  match_.simulation_mode(), flow_.scene().selected_ship));
 }
 
-void ScriptDriver::exit_game() { save_settings(game_.settings, game_.settings_dir); }
+void ScriptDriver::exit_game() { save_settings(match_.settings(), match_.settings_dir()); }
 
 }  // namespace vornmark::cli

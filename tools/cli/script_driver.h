@@ -10,7 +10,7 @@
 #include "play/quiet_view.h"
 #include "presentation/layout.h"
 #include "report/platform.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark::cli {
 
@@ -55,8 +55,8 @@ class CliView : public QuietView {
 
 class ScriptDriver {
  public:
-  ScriptDriver(Game& game, PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer)
-      : game_(game), flow_(flow), view_(view), layout_(layout), printer_(printer) {}
+  ScriptDriver(PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer)
+      : match_(flow.match()), flow_(flow), view_(view), layout_(layout), printer_(printer) {}
 
   // Acts on one line; false when the line was `exit`.
   bool run_line(std::string_view line);
@@ -67,12 +67,16 @@ class ScriptDriver {
   bool press(std::string_view line, bool right);
   bool options(std::string_view line);
   bool pacing(std::string_view line);
+  bool display(std::string_view line);
+  void hint();
+  // Counts row by row, then the ships' placements (0 for a sunk ship), then `end`.
+  void counts(const Board& counts, const std::array<int, kFleetSize>& placements, const Fleet& fleet);
   bool board(std::string_view name);
   bool fleet(std::string_view side);
   void state();
   void bad_command(std::string_view line);
 
-  Game& game_;
+  Match& match_;
   PlayFlow& flow_;
   CliView& view_;
   Layout& layout_;

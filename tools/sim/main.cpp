@@ -6,7 +6,7 @@
 
 #include "headless.h"
 #include "play/play_flow.h"
-#include "setup/game.h"
+#include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 #include "sim_options.h"
@@ -18,18 +18,15 @@ using namespace vornmark;
 
 // The options given override the settings loaded at start-up; a new grid size resizes the
 // boards the way the Geometry command does.
-void apply_settings(Game& game, const sim::SimOptions& options) {
-  GameSettings& settings = game.settings;
+void apply_settings(Match& match, const sim::SimOptions& options) {
+  GameSettings& settings = match.mutable_settings();
   if (options.grid) settings.MaxCells = *options.grid;
   if (options.shots) settings.NumberOfShots = *options.shots;
   if (options.threshold) settings.AmbiguityThreshold = *options.threshold;
   if (options.level) settings.PlayLevel = *options.level;
   if (options.automatic) settings.AutomaticMode = *options.automatic;
   if (options.pause_vornmark) settings.PauseVornmark = static_cast<std::uint8_t>(*options.pause_vornmark);
-  const int grid = settings.MaxCells;
-  for (Board* board : {&game.tally, &game.his_sea, &game.his_real_ships, &game.his_shots, &game.my_shots, &game.my_sea})
-    board->set_size(grid, grid);
-  for (Board& board : game.ship_tallies) board.set_size(grid, grid);
+  match.resize_boards_to_grid();
 }
 
 }  // namespace
@@ -48,17 +45,17 @@ int main(int argc, char** argv) {
   }
 
   sim::HeadlessPlatform platform;
-  Game game(platform);
+  Match match(platform);
   StartUpOptions start;
   start.command_line = sim::start_up_command_line(options);
   start.settings_dir = default_settings_dir();
   if (options.trace_path) start.trace_path = *options.trace_path;
-  start_up(game, start);
-  apply_settings(game, options);
-  if (options.seed) game.random.seed(*options.seed);
+  start_up(match, start);
+  apply_settings(match, options);
+  if (options.seed) match.random().seed(*options.seed);
 
   sim::HeadlessView view;
-  PlayFlow flow(game, view);
+  PlayFlow flow(match, view);
   sim::run_games(flow, platform, options.games, stdout);
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "setup/settings.h"
+
 namespace vornmark::sim {
 
 const char* const kUsage =
@@ -47,9 +49,20 @@ struct NumberOption {
   long long high;
 };
 
+// An option that overrides a setting takes the setting's range.
+constexpr NumberOption setting_option(const char* name, SettingId id) {
+  return {name, setting(id).low, setting(id).high};
+}
+
 constexpr NumberOption kNumberOptions[] = {
-    {"--grid", 4, 30},     {"--shots", 1, 10},         {"--threshold", 1, 30},       {"--level", 0, 2},
-    {"--automatic", 0, 1}, {"--pause-vornmark", 0, 1}, {"--games", 1, 2147483647LL}, {"--seed", 0, 4294967295LL},
+    setting_option("--grid", SettingId::MaxCells),
+    setting_option("--shots", SettingId::NumberOfShots),
+    setting_option("--threshold", SettingId::AmbiguityThreshold),
+    setting_option("--level", SettingId::PlayLevel),
+    setting_option("--automatic", SettingId::AutomaticMode),
+    setting_option("--pause-vornmark", SettingId::PauseVornmark),
+    {"--games", 1, 2147483647LL},
+    {"--seed", 0, 4294967295LL},
 };
 
 void store(SimOptions& options, const std::string& name, long long value) {

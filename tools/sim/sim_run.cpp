@@ -6,7 +6,7 @@
 
 #include "headless.h"
 #include "play/play_flow.h"
-#include "setup/game.h"
+#include "setup/match.h"
 
 namespace vornmark::sim {
 
@@ -50,7 +50,7 @@ class Progress {
 }  // namespace
 
 void run_games(PlayFlow& flow, const HeadlessPlatform& platform, int games, std::FILE* out) {
-  Game& game = flow.game();
+  const Match& match = flow.match();
   long long total_volleys = 0;
   int fewest = 0;
   int most = 0;
@@ -59,8 +59,8 @@ void run_games(PlayFlow& flow, const HeadlessPlatform& platform, int games, std:
     const int warnings_before = platform.warnings();
     flow.run_simulation();
     GameFigures figures;
-    figures.volleys = game.computer_volley - 1;
-    figures.shots = cells_fired_at(game.my_shots);
+    figures.volleys = match.counters().computer_volley - 1;
+    figures.shots = cells_fired_at(match.my_shots());
     figures.warnings = platform.warnings() - warnings_before;
     std::fprintf(out, "game %d volleys %d shots %d warnings %d\n", i, figures.volleys, figures.shots, figures.warnings);
     total_volleys += figures.volleys;
