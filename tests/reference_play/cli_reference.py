@@ -15,6 +15,7 @@ sys.path.insert(0, HERE)
 
 import vornmark_reference as opponent  # noqa: E402
 import settings_store  # noqa: E402
+from hint_reference import opponent_view  # noqa: E402
 from option_dialogs import AUTOMATIC, COMPUTER, MANUAL, OFFENSE, YOU, OptionsDialog, PacingDialog  # noqa: E402
 from play_flow import PLACING, PlayFlow  # noqa: E402
 from window_layout import GRID, PANELS, Focus, Layout, centre, pack_position  # noqa: E402
@@ -32,6 +33,7 @@ OPTION_VALUES = {
 }
 PACING_KEYS = {"player": "pause_player", "vornmark": "pause_vornmark"}
 KEY_NAMES = ("Left", "Right", "Up", "Down", "Home", "End", "Tab", "Backtab", "Space", "Return", "R", "1", "2", "3", "4")
+DISPLAY_KEYS = ("hint", "view")
 
 
 class ProgramEnd(Exception):
@@ -157,6 +159,8 @@ class Driver:
             "status": lambda: self.out.line("status " + escape(self.flow.status_text())),
             "title": lambda: self.out.line("title " + escape(self.flow.title)),
             "focus": self.print_focus,
+            "hint": lambda: self.print_lines(self.flow.hint.lines()),
+            "view": lambda: self.print_lines(opponent_view(self.game).lines()),
         }
         if name in simple:
             if args:
@@ -176,6 +180,8 @@ class Driver:
             self.options(args)
         elif name == "pacing":
             self.pacing(args)
+        elif name == "display":
+            self.display(args)
         elif name == "board":
             self.print_board(line.strip(" \t")[len(name):].strip(" \t"))
         elif name == "fleet":
@@ -268,7 +274,21 @@ class Driver:
             setattr(dialog, field, value)
         dialog.press_ok()
 
+    def display(self, args):
+        """The two checkable display commands; every word is checked before either is set."""
+        checks = {}
+        for arg in args:
+            key, sep, value = arg.partition("=")
+            if not sep or key not in DISPLAY_KEYS or value not in ("0", "1"):
+                raise BadCommand()
+            checks[key] = value == "1"
+        self.flow.set_display(**checks)
+
     # ---- answers ----
+
+    def print_lines(self, lines):
+        for line in lines:
+            self.out.line(line)
 
     def print_state(self):
         g, f, s = self.game, self.flow, self.game.settings

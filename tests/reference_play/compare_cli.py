@@ -3,7 +3,9 @@
 
 Usage:
   compare_cli.py CLI --script FILE         a hand-written script
-  compare_cli.py CLI --seeds A B COMMANDS  generated scripts for the seeds A to B - 1
+  compare_cli.py CLI --seeds A B COMMANDS [--without-display]
+                                          generated scripts for the seeds A to B - 1 (without the
+                                          display lines: the scripts as before the display existed)
 
 A script's leading comments "# args: ..." and "# settings: KEY=VALUE ..." give the programs' arguments
 (default -D3) and the settings file laid in the fresh settings directory before the run.  Standard output,
@@ -124,8 +126,9 @@ def main(argv):
             cases.append((os.path.basename(argv[2]), cli_reference.read_lines(f.read())))
     elif argv[1] == "--seeds":
         first, end, commands = (int(a) for a in argv[2:5])
+        display = "--without-display" not in argv[5:]
         for seed in range(first, end):
-            lines, _, _ = script_generator.generate(seed, commands)
+            lines, _, _ = script_generator.generate(seed, commands, display)
             cases.append(("seed %d (script_generator.py %d %d)" % (seed, seed, commands), lines))
     else:
         sys.stderr.write(__doc__)

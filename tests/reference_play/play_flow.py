@@ -1,5 +1,6 @@
 """The state machine of a match: presses, turn steps, Place mode and the Simulation command."""
 
+from hint_reference import Hint, compute_hint
 from vornmark_reference import place_ship, remove_ship
 from ship_moves import ADVANCED, hit_at, is_placed_on, relocate_ship, remove_hit
 from window_layout import GRID_CELL, SHIP_PANEL, STATUS_BUTTON
@@ -9,6 +10,9 @@ from window_layout import GRID_CELL, SHIP_PANEL, STATUS_BUTTON
 GREY, DARK_GREEN, TEAL, YELLOW = "Grey", "DarkGreen", "Teal", "Yellow"
 
 PHASE_LETTERS = ("A", "B", "C", "D")
+# The titles after the computer's volley with Vornmark's view on, by phase (A, B, GAMMA, DELTA, Novice).
+PHASE_TITLES = ("Vornmark A (phase A/B)", "Vornmark B (phase A/B)", "Vornmark C (phase GAMMA)",
+                "Vornmark D (phase DELTA)", "Vornmark (Novice)")
 NOT_PLACED = "Ship \"%s\" not placed\nClick on 'File/Place'"
 PLACE_LEGEND = ("Place ships.\n[1] Click on ship to select, then click on grid to place the ship\n"
                 "[2] Right-mouse click to rotate\n[3] Choose File/New Game to play")
@@ -55,6 +59,8 @@ class PlayFlow:
         self.game_counter = 0
         self.own_counter = -1
         self.title = "Vornmark"
+        self.hint = Hint(game.settings.MaxCells)
+        self.refresh_hint()
 
     @property
     def settings(self):
@@ -108,10 +114,30 @@ class PlayFlow:
             name += ", selected"
         return name
 
+    # ---- the hint ----
+
+    def refresh_hint(self):
+        """While the hint is on it is recomputed at start-up, at every new game and after each player volley;
+        while it is off it keeps what it last counted."""
+        if self.settings.Hint:
+            g = self.game
+            self.hint = compute_hint(g.his_shots, g.my_fleet, g.settings.MaxCells)
+
+    def set_display(self, hint=None, view=None):
+        s = self.settings
+        if view is not None:
+            s.VornmarkView = 1 if view else 0
+        if hint is not None:
+            switched_on = hint and not s.Hint
+            s.Hint = 1 if hint else 0
+            if switched_on:
+                self.refresh_hint()
+
     # ---- games ----
 
     def new_game(self):
         self.game_counter = self.game.new_game(self.game_counter)
+        self.refresh_hint()
 
     def new_game_from_mode_change(self):
         """A mode change in Place mode keeps the laid ships where they lie on the board.
@@ -128,6 +154,7 @@ class PlayFlow:
 
     def new_uncounted_game(self):
         self.own_counter = self.game.new_game(self.own_counter)
+        self.refresh_hint()
 
     def fleet_beaten(self, fleet):
         return sum(ship.cells_left() for ship in fleet) == 0
@@ -196,7 +223,10 @@ class PlayFlow:
         self.background = DARK_GREEN
         g.computer_volley += 1
         phase = self.plan_volley()
-        self.set_title("Vornmark %s" % (PHASE_LETTERS[phase] if phase < len(PHASE_LETTERS) else ""))
+        if self.settings.VornmarkView:
+            self.set_title(PHASE_TITLES[phase])
+        else:
+            self.set_title("Vornmark %s" % (PHASE_LETTERS[phase] if phase < len(PHASE_LETTERS) else ""))
         if self.settings.AutomaticMode:
             g.take_real_hits()
             self.check_computer_won()
@@ -229,6 +259,7 @@ class PlayFlow:
             g.my_fleet[v - 1].add_hit(g.player_volley)
             if g.player_shots_per_volley > 1:
                 g.player_shots_per_volley -= 1
+        self.refresh_hint()
         if self.fleet_beaten(g.my_fleet):
             self.state = PLAYER_WON
         if self.settings.PausePlayer or self.state == PLAYER_WON:

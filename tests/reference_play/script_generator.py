@@ -6,7 +6,12 @@ in: fleets are laid and scattered, volleys are aimed (some shots on the computer
 the Advanced level relocates), Manual reports follow an imagined fleet, and queries, dialogs, raw pixels and
 malformed lines are mixed in.  The same seed always gives the same script.
 
-Usage: script_generator.py SEED [COMMANDS]   (prints the script; the first line holds its arguments)
+The display lines (display switches, hint and view queries, a settings file with the display keys) come
+from a generator of their own and do not count among the commands: without them (--without-display) a seed
+gives exactly the script it gave before the display existed.
+
+Usage: script_generator.py SEED [COMMANDS] [--without-display]
+       (prints the script; the first line holds its arguments)
 """
 
 import io
@@ -35,6 +40,13 @@ MALFORMED = (
 )
 MOVING_KEYS = ("Left", "Right", "Up", "Down", "Home", "End", "Tab", "Backtab")
 PRESSING_KEYS = ("Space", "Return", "R", "1", "2", "3", "4")
+DISPLAY_WORDS = ("hint", "view")
+DISPLAY_MALFORMED = (
+    "display hint=2", "display hint", "display view=on", "display colour=1", "display hint=1 view",
+    "display Hint=1", "hint 1", "hint now", "view ships", "view view",
+)
+# A display key in the settings file: absent, off, on, or a non-zero value read as on.
+DISPLAY_SETTING_VALUES = (None, None, None, 0, 1, 1, 7)
 # Settings files for a few seeds: other grid sizes, levels and paces.
 SETTINGS_VARIANTS = (
     None, None, None, None, None,
@@ -65,12 +77,17 @@ class Recorder:
 
 
 class ScriptWriter:
-    def __init__(self, seed, commands):
+    def __init__(self, seed, commands, display=True):
         self.rng = random.Random(seed)
         self.commands = commands
         rng = self.rng
+        self.display = display
+        self.display_rng = random.Random("display %d" % seed)
+        self.display_lines = 0
         self.cancel_warnings = seed % 9 == 4
         self.settings = SETTINGS_VARIANTS[seed % len(SETTINGS_VARIANTS)] if seed >= 10 else None
+        if display:
+            self.settings = self.with_display_settings(self.settings)
         self.arguments = ["-D3"] + (["--cancel-warnings"] if self.cancel_warnings else [])
         self.temp = tempfile.TemporaryDirectory()
         if self.settings:
@@ -115,7 +132,9 @@ class ScriptWriter:
         if rng.random() < 0.35:
             emit("options mode=manual starts=%s" % rng.choice(("you", "computer")))
             emit("new")
-        while len(self.out.lines) < self.commands and not self.out.ended:
+        while len(self.out.lines) - self.display_lines < self.commands and not self.out.ended:
+            if self.display:
+                self.display_line()
             roll = rng.random()
             if roll < 0.12:
                 emit("state")
@@ -148,6 +167,38 @@ class ScriptWriter:
         if not self.out.ended and rng.random() < 0.5:
             emit("exit")
         return self.header() + self.out.lines
+
+    # ---- the display lines, drawn from their own generator ----
+
+    def with_display_settings(self, settings):
+        values = dict(settings or {})
+        for key in ("Hint", "VornmarkView"):
+            value = self.display_rng.choice(DISPLAY_SETTING_VALUES)
+            if value is not None:
+                values[key] = value
+        return values or None
+
+    def display_line(self):
+        """Now and then a display switch, a hint or view query (the view mostly while the computer's volley
+        is shown, the hint mostly while it is on) or a malformed display line."""
+        rng = self.display_rng
+        roll = rng.random()
+        settings = self.game.settings
+        before = len(self.out.lines)
+        if roll < 0.012:
+            words = [w for w in DISPLAY_WORDS if rng.random() < 0.6]
+            rng.shuffle(words)
+            # The hint is switched on more often than off.
+            values = {"hint": rng.random() < 0.7, "view": rng.random() < 0.5}
+            self.out.emit(" ".join(["display"] + ["%s=%d" % (w, values[w]) for w in words]))
+        elif roll < 0.035:
+            if settings.Hint or rng.random() < 0.1:
+                self.out.emit("hint")
+        elif roll < 0.045 or (roll < 0.1 and self.flow.state == pf.COMPUTER_VOLLEY_SHOWN):
+            self.out.emit("view")
+        elif roll < 0.047:
+            self.out.emit(rng.choice(DISPLAY_MALFORMED))
+        self.display_lines += len(self.out.lines) - before
 
     def header(self):
         lines = ["# args: " + " ".join(self.arguments)]
@@ -431,14 +482,22 @@ def write_settings_file(directory, values):
         f.write("[Options]\n" + "".join("%s=%d\n" % kv for kv in sorted(values.items())))
 
 
-def generate(seed, commands):
+def is_display_line(line):
+    """True for the lines only the display adds (the header aside)."""
+    words = line.split()
+    return bool(words) and words[0] in ("display", "hint", "view")
+
+
+def generate(seed, commands, display=True):
     """Returns (script lines, program arguments, settings values or None)."""
-    writer = ScriptWriter(seed, commands)
+    writer = ScriptWriter(seed, commands, display)
     lines = writer.generate()
     writer.temp.cleanup()
     return lines, writer.arguments, writer.settings
 
 
 if __name__ == "__main__":
-    lines, _, _ = generate(int(sys.argv[1]), int(sys.argv[2]) if len(sys.argv) > 2 else 300)
+    display = "--without-display" not in sys.argv
+    numbers = [int(a) for a in sys.argv[1:] if a != "--without-display"]
+    lines, _, _ = generate(numbers[0], numbers[1] if len(numbers) > 1 else 300, display)
     sys.stdout.write("".join(line + "\n" for line in lines))

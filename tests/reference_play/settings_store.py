@@ -1,4 +1,8 @@
-"""The eight settings in VORNMARK.INI, section [Options]: read with private-profile rules, brought into range."""
+"""The settings in VORNMARK.INI, section [Options]: read with private-profile rules, brought into range.
+
+Beside the eight game settings lie two display switches, Hint and VornmarkView, off by default: a file
+keeps no line of them until one is switched on, so the file stays as it was while neither ever is.
+"""
 
 import os
 import re
@@ -14,6 +18,8 @@ KEYS = (
     ("MaxCells", 15),
     ("PlayLevel", 1),
 )
+# Read like AutomaticMode (any non-zero value is 1); saved only when 1 or when the file holds the key.
+DISPLAY_KEYS = ("Hint", "VornmarkView")
 FILE_NAME = "VORNMARK.INI"
 SECTION = "Options"
 
@@ -78,21 +84,30 @@ def load_settings(settings, directory):
     settings.DefenseMode = 1 if settings.DefenseMode != 0 else 0
     settings.MaxCells = clamp(settings.MaxCells, 4, 30)
     settings.PlayLevel = clamp(settings.PlayLevel, 0, 2)
+    for key in DISPLAY_KEYS:
+        text = stored.get(key.lower())
+        setattr(settings, key, 1 if text and read_profile_integer(text) != 0 else 0)
 
 
 def save_settings(settings, directory):
-    """Writes the eight keys in their order (the comparison reads values, not the file's bytes)."""
+    """Writes the eight keys in their order, then each display key that is on or that the file held.
+
+    The comparison reads values, not the file's bytes.
+    """
     os.makedirs(directory, exist_ok=True)
     path = os.path.join(directory, FILE_NAME)
-    lines = ["[%s]" % SECTION] + ["%s=%d" % (key, getattr(settings, key)) for key, _ in KEYS]
+    held = read_options_section(path)
+    display = [key for key in DISPLAY_KEYS if getattr(settings, key) == 1 or key.lower() in held]
+    lines = (["[%s]" % SECTION] + ["%s=%d" % (key, getattr(settings, key)) for key, _ in KEYS] +
+             ["%s=%d" % (key, getattr(settings, key)) for key in display])
     with open(path, "w", encoding="latin-1") as f:
         f.write("\n".join(lines) + "\n")
 
 
 def stored_values(directory):
-    """The eight values as a file holds them, or None when there is no file."""
+    """The values as a file holds them (None for a missing key), or None when there is no file."""
     path = os.path.join(directory, FILE_NAME)
     if not os.path.exists(path):
         return None
     stored = read_options_section(path)
-    return {key: stored.get(key.lower()) for key, _ in KEYS}
+    return {key: stored.get(key.lower()) for key in [key for key, _ in KEYS] + list(DISPLAY_KEYS)}

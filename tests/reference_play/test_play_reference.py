@@ -7,6 +7,8 @@ import tempfile
 import unittest
 
 import cli_reference
+import compare_cli
+import hint_reference
 import option_dialogs
 import play_flow
 import script_generator
@@ -81,7 +83,7 @@ class EditBoxesAndSettings(unittest.TestCase):
 
     def test_loaded_values_are_brought_into_range_and_saved_at_exit(self):
         values = {"MaxCells": 99, "NumberOfShots": 0, "AmbiguityThreshold": 50, "PausePlayer": 2,
-                  "AutomaticMode": 5, "DefenseMode": -3, "PlayLevel": 7}
+                  "AutomaticMode": 5, "DefenseMode": -3, "PlayLevel": 7, "Hint": 5, "VornmarkView": 0}
         lines, driver = run_script("state\n", settings=values)
         fields = state_fields(lines[0])
         self.assertEqual((fields["level"], fields["automatic"], fields["defense"]), (2, 1, 1))
@@ -89,6 +91,10 @@ class EditBoxesAndSettings(unittest.TestCase):
         self.assertEqual((s.MaxCells, s.NumberOfShots, s.AmbiguityThreshold, s.PausePlayer), (30, 1, 30, 0))
         self.assertEqual(driver.saved_settings["MaxCells"], "30")
         self.assertEqual(driver.saved_settings["PauseVornmark"], "1")
+        # A display key is written when on or when the file held it; a file without them gains none.
+        self.assertEqual((driver.saved_settings["Hint"], driver.saved_settings["VornmarkView"]), ("1", "0"))
+        _, plain = run_script("display hint=1 view=1\ndisplay hint=0 view=0\n")
+        self.assertEqual((plain.saved_settings["Hint"], plain.saved_settings["VornmarkView"]), (None, None))
 
 
     def test_empty_and_quoted_values_read_as_the_profile_functions_read_them(self):
@@ -183,6 +189,72 @@ class PlayFlowExamples(unittest.TestCase):
         self.assertEqual(lines[-1], "end")
 
 
+def hint_of(size, volleys, hits):
+    """The hint for hand-made shots {volley: [(x, y), ...]} and hit slots {ship index: [volley, ...]}."""
+    settings = cli_reference.opponent.Settings()
+    settings.MaxCells = size
+    game = cli_reference.opponent.Game(settings)
+    game.start_up(None, 1)
+    for volley, cells in volleys.items():
+        for x, y in cells:
+            game.his_shots.put(x, y, volley)
+    for index, slots in hits.items():
+        game.my_fleet[index].hits[:len(slots)] = slots
+    before = [(list(ship.cells), list(ship.hits)) for ship in game.my_fleet]
+    hint = hint_reference.compute_hint(game.his_shots, game.my_fleet, size)
+    assert before == [(list(ship.cells), list(ship.hits)) for ship in game.my_fleet], "the hint moved a ship"
+    return hint
+
+
+class HintOnHandMadePositions(unittest.TestCase):
+    def test_counts_cells_and_pinning(self):
+        # (what, grid, shots by volley, hit slots by ship, counts (None: not checked), {cell: sum}, pinned)
+        cases = (
+            ("a fresh grid: every placement", 15, {}, {}, [420, 390, 360, 338], {(0, 0): 7, (1, 0): 10}, []),
+            ("a miss rules out every placement through it", 15, {1: [(0, 0)]}, {}, [418, 388, 358, 337],
+             {(0, 0): 0, (1, 0): 7}, []),
+            # The Corvette lies on exactly one of the two cells: (0,0)-(1,0) holds both.
+            ("one hit in a volley of two", 15, {1: [(0, 0), (1, 0)]}, {0: [1]}, [3, None, None, None],
+             {(0, 0): 1, (1, 0): 2}, []),
+            # The Corvette, sunk and pinned, blocks (0,0) for the Destroyer scanned after it in the same pass.
+            ("pinned, then blocking in the same pass", 15, {1: [(0, 0), (5, 5)], 2: [(0, 1)]},
+             {0: [1, 2], 1: [1]}, [0, 6, None, None], {(0, 0): 0, (0, 1): 0, (5, 5): 6}, [0]),
+            # The Submarine, pinned last in the first pass, blocks (0,0) for the Corvette in the second.
+            ("pinned, then blocking in a later pass", 15, {1: [(0, 0), (5, 5)], 2: [(1, 1)], 3: [(2, 2)]},
+             {0: [1], 3: [1, 2, 3]}, [4, None, None, 0], {(0, 0): 0, (5, 5): 4}, [3]),
+        )
+        for what, size, volleys, hits, counts, cells, pinned in cases:
+            with self.subTest(what):
+                hint = hint_of(size, volleys, hits)
+                self.assertEqual([c if want is not None else None for c, want in zip(hint.counts, counts)], counts)
+                self.assertEqual({cell: hint.cells[cell[0] + cell[1] * size] for cell in cells}, cells)
+                self.assertEqual([i for i in range(4) if hint.pinned[i]], pinned)
+
+    def test_the_display_changes_nothing_else(self):
+        """The same scripts with and without the display lines play the same games, titles aside."""
+        def play(lines):
+            arguments, settings = compare_cli.script_header(lines)
+            script = "".join(line + "\n" for line in lines).encode("latin-1")
+            with tempfile.TemporaryDirectory() as root:
+                config = compare_cli.fresh_settings_dir(root, "config", settings)
+                output, _, owners, _ = compare_cli.run_reference(arguments, script, config)
+                saved = settings_store.stored_values(os.path.join(config, "vornmark"))
+            kept = [line for line, owner in zip(output.decode("latin-1").split("\n"), owners)
+                    if owner >= len(lines) or not script_generator.is_display_line(lines[owner])]
+            plain = [line.replace(" (Novice)", " ").split(" (phase")[0] for line in kept]
+            return plain, {key: saved[key] for key, _ in settings_store.KEYS} if saved else None
+
+        for seed in (9, 18):
+            with self.subTest(seed=seed):
+                with_display, _, _ = script_generator.generate(seed, 200)
+                without, _, _ = script_generator.generate(seed, 200, display=False)
+                body = [line for line in with_display if not line.startswith("#")]
+                self.assertEqual([line for line in body if not script_generator.is_display_line(line)],
+                                 [line for line in without if not line.startswith("#")])
+                self.assertTrue(any(script_generator.is_display_line(line) for line in body))
+                self.assertEqual(play(with_display), play(without))
+
+
 class ReachOfTheGeneratedScripts(unittest.TestCase):
     """The seeds that CTest compares must reach every road of the play flow, or differences go unseen."""
 
@@ -199,6 +271,12 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
 
         original_relocate = play_flow.relocate_ship
         original_place_at = play_flow.PlayFlow.place_at
+        original_compute_hint = play_flow.compute_hint
+
+        def compute_hint(*args):
+            hint = original_compute_hint(*args)
+            seen["hint pinned"] += any(hint.pinned)
+            return hint
 
         def place_at(self, column, row):
             original_place_at(self, column, row)
@@ -215,6 +293,7 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
                 setattr(play_flow.PlayFlow, name, counting(name, original))
             play_flow.relocate_ship = relocate
             play_flow.PlayFlow.place_at = place_at
+            play_flow.compute_hint = compute_hint
             for seed in SEEDS_IN_CTEST[::3]:
                 lines, arguments, settings = script_generator.generate(seed, COMMANDS_IN_CTEST)
                 output, _ = run_script("".join(line + "\n" for line in lines), arguments, settings)
@@ -222,14 +301,21 @@ class ReachOfTheGeneratedScripts(unittest.TestCase):
                     seen[line.split(" ")[0]] += 1
                     if line.startswith(("title", "warning", "error")):
                         seen[line] += 1
+                    elif line.startswith("bad command "):
+                        seen["bad " + line.split(" ")[2]] += 1
         finally:
             for name, original in hooks.items():
                 setattr(play_flow.PlayFlow, name, original)
             play_flow.relocate_ship = original_relocate
             play_flow.PlayFlow.place_at = original_place_at
+            play_flow.compute_hint = original_compute_hint
         for needed in list(hooks) + ["relocated", "stayed", "fits nowhere", "beep", "bad", "dialog", "end", "focus",
                                      "title Vornmark A", "title Vornmark B", "title Vornmark C",
-                                     "title Vornmark D", "title Vornmark ",
+                                     "title Vornmark D", "title Vornmark ", "ships",
+                                     "title Vornmark A (phase A/B)", "title Vornmark B (phase A/B)",
+                                     "title Vornmark C (phase GAMMA)", "title Vornmark D (phase DELTA)",
+                                     "title Vornmark (Novice)", "bad display", "bad hint", "bad view",
+                                     "hint pinned",
                                      "warning \\nCouldn't place 1 shots",
                                      "warning Ambiguity Threshold must be between 1 and 30",
                                      "error Shots per volley must be between 1 and 10",
