@@ -13,21 +13,31 @@ PlayFlow::PlayFlow(Match& match, View& view)
 }
 
 void PlayFlow::update_counts() {
+  // Counted whether shown or not (a few tens of microseconds a volley), so that what it says
+  // never depends on when it was switched on.
+  hint_.count(match_);
+  point_scene_at_counts();
+}
+
+void PlayFlow::point_scene_at_counts() {
   const GameSettings& settings = match_.settings();
-  if (settings.Hint != 0) hint_.count(match_);
   scene_.hint = settings.Hint != 0 ? &hint_ : nullptr;
   scene_.vornmark_view = settings.VornmarkView != 0 ? &opponent_.reasoner() : nullptr;
 }
 
 void PlayFlow::show_hint(bool on) {
+  const bool switched_on = on && match_.settings().Hint == 0;
   match_.mutable_settings().Hint = on ? 1 : 0;
-  update_counts();
+  if (switched_on)
+    update_counts();
+  else
+    point_scene_at_counts();
   view_.redraw_all();
 }
 
 void PlayFlow::show_vornmark_view(bool on) {
   match_.mutable_settings().VornmarkView = on ? 1 : 0;
-  update_counts();
+  point_scene_at_counts();
   view_.redraw_all();
 }
 

@@ -38,7 +38,7 @@ class PlayFlow {
   // changes the course of the game.
   void show_hint(bool on);
   void show_vornmark_view(bool on);
-  // The hint as the match stands now (kept up to date while it is shown).
+  // The hint as it was last counted: at a new game, after each player volley, when switched on.
   const FleetHint& hint() const { return hint_; }
   // Where the player's games are recorded; none by default.
   void set_recorder(GameRecorder* recorder) { recorder_ = recorder; }
@@ -54,6 +54,7 @@ class PlayFlow {
  private:
   // The hint counted again and the scene pointed at what is shown, as the settings say.
   void update_counts();
+  void point_scene_at_counts();
   // A new game of the match, and of the opponent's picture of it.
   void begin_game(Match::Counted counted, Match::PlayerFleet fleet = Match::PlayerFleet::Unplaced);
   // Tells the recorder that a volley was fired; the first one makes the game count.

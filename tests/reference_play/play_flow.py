@@ -117,11 +117,10 @@ class PlayFlow:
     # ---- the hint ----
 
     def refresh_hint(self):
-        """While the hint is on it is recomputed at start-up, at every new game and after each player volley;
-        while it is off it keeps what it last counted."""
-        if self.settings.Hint:
-            g = self.game
-            self.hint = compute_hint(g.his_shots, g.my_fleet, g.settings.MaxCells)
+        """The hint is counted at start-up, at every new game, after each player volley and when it is
+        switched on, whether it is shown or not: what `hint` prints does not depend on the switch."""
+        g = self.game
+        self.hint = compute_hint(g.his_shots, g.my_fleet, g.settings.MaxCells)
 
     def set_display(self, hint=None, view=None):
         s = self.settings

@@ -252,16 +252,7 @@ bool ScriptDriver::display(std::string_view line) {
   return true;
 }
 
-void ScriptDriver::hint() {
-  // The hint the window shows while it is switched on; otherwise counted afresh for the asking.
-  if (match_.settings().Hint != 0) {
-    counts(flow_.hint().cumulative(), flow_.hint().placements(), match_.my_fleet());
-    return;
-  }
-  FleetHint fresh(match_.platform());
-  fresh.count(match_);
-  counts(fresh.cumulative(), fresh.placements(), match_.my_fleet());
-}
+void ScriptDriver::hint() { counts(flow_.hint().cumulative(), flow_.hint().placements(), match_.my_fleet()); }
 
 void ScriptDriver::counts(const Board& counts, const std::array<int, kFleetSize>& placements, const Fleet& fleet) {
   const int grid = match_.grid();
