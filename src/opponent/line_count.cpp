@@ -92,7 +92,6 @@ int count_from_free_cells(const ScanGrid& grid, const std::uint8_t* free, int ce
     for (int anchor = word; anchor < word + 8 && anchor < all; ++anchor) {
       if (free[anchor] == 0) continue;
       const int x = anchor % width;
-      const int y = anchor / width;
       for (int o = 0; o < 2; ++o) {
         const Line& line = lines[o];
         if (!line.has_anchors() || x > line.max_x) continue;
