@@ -1,13 +1,18 @@
-// The opponent's speed: one placement scan, the first volley of a game, a late volley that the
-// DELTA phase fills shot by shot, and whole simulated games. The trace log is off throughout.
+// The opponent's speed: one placement scan, one target list, the first volley of a game, a late
+// volley that the DELTA phase fills shot by shot, and whole simulated games. The scan and the
+// first volley are also measured with the plain move / fit / turn loop, so that the ratio of
+// the two can be read off one run. The trace log is off throughout.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "opponent/placement_scan.h"
 #include "opponent/real_hits.h"
+#include "opponent/target_list.h"
 #include "opponent/volley_planner.h"
 #include "setup/game.h"
 #include "setup/start_up.h"
@@ -51,6 +56,26 @@ void BM_ScanShip(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanShip)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
 
+void BM_ScanShipPlain(benchmark::State& state) {
+  auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
+  Game& game = bench->game;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(scan_ship_plain(game.my_shots, &game.his_sea, game.his_fleet[kBattleship], game.tally));
+  }
+}
+BENCHMARK(BM_ScanShipPlain)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+// The list of the first shot of a game: every cell counted by the Corvette, ties broken by the
+// counts of the whole fleet.
+void BM_TargetList(benchmark::State& state) {
+  auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
+  Game& game = bench->game;
+  for (Ship& ship : game.his_fleet) scan_ship(game.my_shots, nullptr, ship, game.wk_tots);
+  scan_ship(game.my_shots, nullptr, game.his_fleet[kCorvette], game.tally);
+  for (auto _ : state) benchmark::DoNotOptimize(target_list(game, game.tally, game.my_shots, &game.wk_tots));
+}
+BENCHMARK(BM_TargetList)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
+
 void BM_PlanFirstVolley(benchmark::State& state) {
   auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
   Game& game = bench->game;
@@ -63,6 +88,62 @@ void BM_PlanFirstVolley(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlanFirstVolley)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+using ScanFunction = int (*)(const Board&, const Board*, Ship&, Board&);
+
+// The first volley of a game as plan_volley fires it, the scans done by the function given:
+// every ship scanned once on "HIS SEA" (none has a single placement on an empty board), their
+// sum on "WK_TOTS", then the A/B phase's shots, each after a fresh scan of the ghost ship (no
+// ship is below the threshold yet, so nothing is filtered). Only the trace calls, which write
+// nothing here, are left out; the benchmark checks that the shots and draws are the planner's.
+void fire_first_volley(Game& game, ScanFunction scan) {
+  game.wk_tots.set_size(game.grid(), game.grid());
+  game.wk_tots.clear();
+  game.his_sea.clear();
+  for (int i = 0; i < 4; ++i) {
+    game.ship_tallies[i].clear();
+    game.possib[i] = scan(game.my_shots, &game.his_sea, game.his_fleet[i], game.ship_tallies[i]);
+    game.wk_tots.add(game.ship_tallies[i]);
+  }
+  for (int fired = 0; fired < game.settings.NumberOfShots; ++fired) {
+    game.tally.clear();
+    int ghost = 0;
+    for (int i = 1; i < 4; ++i)
+      if (game.his_fleet[i].tot_matches() > game.his_fleet[ghost].tot_matches()) ghost = i;
+    scan(game.my_shots, &game.his_sea, game.his_fleet[ghost], game.tally);
+    const TargetCandidate* list = target_list(game, game.tally, game.my_shots, &game.wk_tots);
+    game.my_shots.record_shot(game.computer_volley, list[0].x, list[0].y);
+  }
+}
+
+// The shots of a first volley and the generator after it.
+std::vector<std::int32_t> first_volley_by(Game& game, ScanFunction scan) {
+  game.my_shots.clear();
+  game.computer_volley = 1;
+  game.random.seed(1);
+  if (scan == nullptr)
+    plan_volley(game);
+  else
+    fire_first_volley(game, scan);
+  std::vector<std::int32_t> outcome(game.my_shots.data(), game.my_shots.data() + game.grid() * game.grid());
+  outcome.push_back(static_cast<std::int32_t>(game.random.state()));
+  return outcome;
+}
+
+void BM_PlanFirstVolleyPlainScan(benchmark::State& state) {
+  auto bench = std::make_unique<BenchGame>(static_cast<int>(state.range(0)));
+  Game& game = bench->game;
+  if (first_volley_by(game, scan_ship_plain) != first_volley_by(game, nullptr))
+    state.SkipWithError("the volley differs from the planner's");
+  for (auto _ : state) {
+    state.PauseTiming();
+    game.my_shots.clear();
+    game.computer_volley = 1;
+    state.ResumeTiming();
+    fire_first_volley(game, scan_ship_plain);
+  }
+}
+BENCHMARK(BM_PlanFirstVolleyPlainScan)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
 
 // A 30 x 30 position after a volley that missed everywhere but these cells: every ship of the
 // player is pinned, none has been hit, and the DELTA phase fires all ten shots of the volley.
