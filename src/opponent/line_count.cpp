@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "model/ship.h"
 #include "opponent/scan_counts.h"
 
@@ -61,19 +65,38 @@ int mark_free_cells(const ScanGrid& grid, std::uint8_t* free) {
   const std::int32_t* shots = grid.shots;
   const std::int32_t* held = grid.occupancy;
   const std::int32_t own_id = grid.own_id;
+  int i = 0;
   int count = 0;
-  if (held == nullptr) {
-    for (int i = 0; i < cells; ++i) {
-      const bool is_free = shots[i] == 0;
-      free[i] = is_free;
-      count += is_free;
+#if defined(__SSE2__)
+  // Sixteen cells at a time. The compiler narrows the 32-bit tests to bytes by shuffling;
+  // two saturating packs do it here, which halves the work of the whole marking.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i own = _mm_set1_epi32(own_id);
+  __m128i counted = zero;  // per byte lane: at most 900 / 16 cells, so it cannot overflow
+  for (; i + 16 <= cells; i += 16) {
+    __m128i is_free[4];
+    for (int q = 0; q < 4; ++q) {
+      const __m128i shot = _mm_loadu_si128(reinterpret_cast<const __m128i*>(shots + i + 4 * q));
+      is_free[q] = _mm_cmpeq_epi32(shot, zero);
+      if (held != nullptr) {
+        const __m128i id = _mm_loadu_si128(reinterpret_cast<const __m128i*>(held + i + 4 * q));
+        is_free[q] = _mm_and_si128(is_free[q], _mm_or_si128(_mm_cmpeq_epi32(id, zero), _mm_cmpeq_epi32(id, own)));
+      }
     }
-  } else {
-    for (int i = 0; i < cells; ++i) {
-      const bool is_free = (shots[i] == 0) & ((held[i] == 0) | (held[i] == own_id));
-      free[i] = is_free;
-      count += is_free;
-    }
+    // All ones or 0 per cell; packed to bytes and turned into 1 or 0.
+    const __m128i ones =
+        _mm_packs_epi16(_mm_packs_epi32(is_free[0], is_free[1]), _mm_packs_epi32(is_free[2], is_free[3]));
+    const __m128i bytes = _mm_sub_epi8(zero, ones);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(free + i), bytes);
+    counted = _mm_add_epi8(counted, bytes);
+  }
+  const __m128i sums = _mm_sad_epu8(counted, zero);
+  count = _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+#endif
+  for (; i < cells; ++i) {
+    const bool is_free = (shots[i] == 0) & (held == nullptr || (held[i] == 0) | (held[i] == own_id));
+    free[i] = is_free;
+    count += is_free;
   }
   return count;
 }
