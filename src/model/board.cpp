@@ -53,12 +53,25 @@ std::int32_t Board::at(int x, int y) const {
   return 0;
 }
 
+// The grid's cells are the first width * height of the storage, row after row, so the
+// whole-grid operations run over them as one array when the other board has the same width.
+// The counts live in locals: a store through a cell could otherwise change width_ for all the
+// compiler knows, and it would reload it after every cell.
+
 void Board::clear() {
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) cell(x, y) = 0;
+  const int cells = width_ * height_;
+  std::int32_t* to = cells_.data();
+  for (int i = 0; i < cells; ++i) to[i] = 0;
 }
 
 void Board::add(const Board& other) {
+  if (other.width_ == width_ && other.height_ >= height_) {
+    const int cells = width_ * height_;
+    std::int32_t* to = cells_.data();
+    const std::int32_t* from = other.cells_.data();
+    for (int i = 0; i < cells; ++i) to[i] += from[i];
+    return;
+  }
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x)
       if (other.in_bounds(x, y)) cell(x, y) += other.cell(x, y);
@@ -66,6 +79,17 @@ void Board::add(const Board& other) {
 
 int Board::clear_under(const Board& mask) {
   int count = 0;
+  if (mask.width_ == width_ && mask.height_ >= height_) {
+    const int cells = width_ * height_;
+    std::int32_t* to = cells_.data();
+    const std::int32_t* under = mask.cells_.data();
+    for (int i = 0; i < cells; ++i) {
+      const bool masked = under[i] != 0;
+      count += masked & (to[i] > 0);
+      to[i] = masked ? 0 : to[i];
+    }
+    return count;
+  }
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       if (!mask.in_bounds(x, y) || mask.cell(x, y) == 0) continue;

@@ -40,6 +40,8 @@ class Board {
   // Unchecked access for positions already proven inside.
   std::int32_t& cell(int x, int y) { return cells_[static_cast<std::size_t>(x + y * width_)]; }
   std::int32_t cell(int x, int y) const { return cells_[static_cast<std::size_t>(x + y * width_)]; }
+  // The cells in their layout (x + y * width), for loops over whole rows.
+  const std::int32_t* data() const { return cells_.data(); }
 
   void clear();
   // Adds the other board cell by cell; the other has the same size and is only read.

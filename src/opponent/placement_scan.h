@@ -21,4 +21,9 @@ void tally_ship(Board& tally, const Ship& ship);
 // left at the last orientation tried.
 int scan_ship(const Board& shots, const Board* occupancy, Ship& ship, Board& tally);
 
+// The same scan as the plain loop over every anchor, column by column: move the ship there,
+// fit, tally and turn it, twice. The reference that scan_ship is checked and measured
+// against, and its way for boards of unequal sizes.
+int scan_ship_plain(const Board& shots, const Board* occupancy, Ship& ship, Board& tally);
+
 }  // namespace vornmark

@@ -38,8 +38,8 @@ TEST_F(BoardTest, BoardWithoutStorageHasNoCellsAndReportsEveryAccess) {
   EXPECT_FALSE(board.next_match(found));
   board.at(0, 0) = 5;
   EXPECT_EQ(board.at(0, 0), 0);
-  EXPECT_EQ(platform.texts("Error"), (std::vector<std::string>{"\nError accessing EMPTY at 0,0\n",
-                                                               "\nError accessing EMPTY at 0,0\n"}));
+  EXPECT_EQ(platform.texts("Error"),
+            (std::vector<std::string>{"\nError accessing EMPTY at 0,0\n", "\nError accessing EMPTY at 0,0\n"}));
 }
 
 TEST_F(BoardTest, AccessOutsideReportsThePositionAsPassedAndTouchesNothing) {
@@ -117,6 +117,20 @@ TEST_F(BoardTest, WholeGridOperations) {
   board.clear();
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(board.at(x, y), 0);
+
+  // A board of another width counts where it overlaps, cell by cell, not as one array.
+  Board narrow(reporter, "N");
+  narrow.allocate(2, 4);
+  narrow.at(1, 1) = 7;
+  narrow.at(0, 3) = 9;
+  board.add(narrow);
+  EXPECT_EQ(board.at(1, 1), 7);
+  EXPECT_EQ(board.at(2, 0), 0);
+  EXPECT_EQ(board.at(0, 2), 0);
+  board.at(2, 1) = 4;
+  EXPECT_EQ(board.clear_under(narrow), 1);
+  EXPECT_EQ(board.at(1, 1), 0);
+  EXPECT_EQ(board.at(2, 1), 4);
 }
 
 TEST_F(BoardTest, SetSizeReinterpretsStorageWithoutMovingValues) {

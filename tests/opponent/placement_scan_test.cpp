@@ -4,34 +4,16 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
-#include "opponent_fixture.h"
+#include "opponent/opponent.h"
+#include "opponent/opponent_fixture.h"
 
 namespace vornmark {
 namespace {
 
 using testing::OpponentFixture;
-
-// The scan as the game first describes it: move, fit, tally and turn at every anchor, column by
-// column. The fast scan must agree with it in every observable respect.
-int plain_scan(const Board& shots, const Board* occupancy, Ship& ship, Board& tally) {
-  int count = 0;
-  for (int x = 0; x < shots.width(); ++x) {
-    for (int y = 0; y < shots.height(); ++y) {
-      ship.move_to(x, y);
-      for (int turn = 0; turn < 2; ++turn) {
-        if (try_fit(shots, occupancy, ship)) {
-          tally_ship(tally, ship);
-          ++count;
-        }
-        ship.rotate();
-      }
-    }
-  }
-  ship.set_tot_matches(count);
-  return count;
-}
 
 std::vector<int> values_of(const Board& board) {
   std::vector<int> values;
@@ -139,34 +121,55 @@ TEST_F(PlacementScanTest, HitRecordLimitsPlacementsToTheCellsOfItsVolleys) {
   EXPECT_EQ(values_of(opponent.mutable_tally()), before);
 }
 
-// The fast scan against the plain one on many random shot boards, hit records, occupancies and
-// (not only square) board sizes, for every ship of the fleet.
+// Scans copies of the ship and the tally both ways and expects the same count, tally, placed
+// cells and matched flags; returns the count.
+int expect_scan_as_plain(const Board& shots, const Board* occupancy, const Ship& model, const Board& tally,
+                         const std::string& where) {
+  Ship fast = model;
+  Ship plain = model;
+  Board fast_tally = tally;
+  Board plain_tally = tally;
+  const int count = scan_ship(shots, occupancy, fast, fast_tally);
+  EXPECT_EQ(count, scan_ship_plain(shots, occupancy, plain, plain_tally)) << where;
+  EXPECT_EQ(fast.tot_matches(), plain.tot_matches()) << where;
+  EXPECT_EQ(values_of(fast_tally), values_of(plain_tally)) << where;
+  EXPECT_EQ(fast.cells(), plain.cells()) << where;
+  EXPECT_EQ(fast.matched(), plain.matched()) << where;
+  return count;
+}
+
+// Random shot boards, hit records and occupancies on boards of many (not only square) sizes,
+// for every ship of the fleet and for shapes unlike them: bent, gapped, longer, a single cell,
+// and without a cell at the anchor.
 TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanOnRandomBoards) {
   std::mt19937 random(20240611);
   auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  std::vector<Ship> models(match.his_fleet().begin(), match.his_fleet().end());
+  for (int i = 0; i < 5; ++i) models.emplace_back(match.report());
+  models[4].describe("Bent", 3, 1, {{0, 0}, {0, 1}, {1, 1}});
+  models[5].describe("Gapped", 3, 2, {{0, 0}, {0, 2}, {0, 4}});
+  models[6].describe("Long", 5, 3, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
+  models[7].describe("Single", 1, 4, {{0, 0}});
+  models[8].describe("Off anchor", 2, 3, {{1, 2}, {2, 2}});
   int fitted_somewhere = 0;
-  for (int trial = 0; trial < 600; ++trial) {
-    const int width = uniform(1, 16);
-    const int height = uniform(1, 16);
+  for (int trial = 0; trial < 900; ++trial) {
+    const int width = uniform(1, 40);
+    const int height = uniform(1, 900 / width < 32 ? 900 / width : 32);
     Board shots(match.report(), "SHOTS");
     Board occupancy(match.report(), "SEA");
-    Board fast_tally(match.report(), "FAST");
-    Board plain_tally(match.report(), "PLAIN");
-    for (Board* board : {&shots, &occupancy, &fast_tally, &plain_tally}) board->allocate(width, height);
+    Board tally(match.report(), "TALLY");
+    for (Board* board : {&shots, &occupancy, &tally}) board->allocate(width, height);
     const int density = uniform(0, 80);
     const int volleys = uniform(1, 6);
     for (int y = 0; y < height; ++y) {
       for (int x = 0; x < width; ++x) {
         if (uniform(0, 99) < density) shots.cell(x, y) = uniform(1, volleys);
         if (uniform(0, 99) < 8) occupancy.cell(x, y) = uniform(1, 4);
-        const int start = uniform(0, 3);
-        fast_tally.cell(x, y) = start;
-        plain_tally.cell(x, y) = start;
+        tally.cell(x, y) = uniform(0, 3);
       }
     }
 
-    const Ship& model = match.mutable_his_fleet()[static_cast<std::size_t>(trial % 4)];
-    Ship ship = model;
+    Ship ship = models[static_cast<std::size_t>(trial) % models.size()];
     ship.unplace();
     if (trial % 3 != 0) {
       // A record that some placement explains: the volleys under a random placement.
@@ -182,20 +185,48 @@ TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanOnRandomBoards) {
     } else {
       for (int hits = uniform(0, ship.cell_count()); hits > 0; --hits) ship.add_hit(uniform(1, volleys));
     }
-    Ship plain = ship;
     const bool blocked = uniform(0, 1) == 1;
-    const int fast_count = scan_ship(shots, blocked ? &occupancy : nullptr, ship, fast_tally);
-    const int plain_count = plain_scan(shots, blocked ? &occupancy : nullptr, plain, plain_tally);
-    ASSERT_EQ(fast_count, plain_count) << "trial " << trial;
-    ASSERT_EQ(ship.tot_matches(), plain.tot_matches());
-    ASSERT_EQ(values_of(fast_tally), values_of(plain_tally)) << "trial " << trial;
-    ASSERT_EQ(ship.cells(), plain.cells()) << "trial " << trial;
-    ASSERT_EQ(ship.matched(), plain.matched()) << "trial " << trial;
-    fitted_somewhere += fast_count > 0;
+    const std::string where = "trial " + std::to_string(trial);
+    fitted_somewhere += expect_scan_as_plain(shots, blocked ? &occupancy : nullptr, ship, tally, where) > 0;
+    if (HasFailure()) return;
   }
   // The trials must exercise fitting placements, not only empty scans.
-  EXPECT_GT(fitted_somewhere, 300);
+  EXPECT_GT(fitted_somewhere, 400);
   EXPECT_TRUE(platform.boxes.empty());
+}
+
+// The boards of whole simulated games on every grid: many volleys, hits on several ships, sunk
+// ships, and as occupancy the pinned ships the planner left and the player's real fleet. Each
+// grid plays with its own volley size and level.
+TEST_F(PlacementScanTest, FastScanAgreesWithThePlainScanThroughWholeGames) {
+  int sunk_scans = 0;
+  int hit_scans = 0;
+  for (int grid = 4; grid <= 30; ++grid) {
+    start(grid, grid % 3, 1 + grid % 10, 1 + grid % 12);
+    match.random().seed(static_cast<std::uint32_t>(grid));
+    new_game_with_scattered_fleet();
+    int left = 12;
+    for (match.mutable_counters().computer_volley = 1; left > 0 && match.counters().computer_volley <= grid * grid;
+         ++match.mutable_counters().computer_volley) {
+      opponent.plan_volley(match);
+      match.take_real_hits();
+      left = 0;
+      for (const Ship& ship : match.his_fleet()) left += ship.cells_left();
+      for (const Ship& ship : match.his_fleet()) {
+        const std::string where = "grid " + std::to_string(grid) + " volley " +
+                                  std::to_string(match.counters().computer_volley) + " " + ship.display_name();
+        for (const Board* occupancy : std::initializer_list<const Board*>{
+                 nullptr, &opponent.reasoner().mutable_occupancy(), &match.mutable_his_real_ships()})
+          expect_scan_as_plain(match.my_shots(), occupancy, ship, opponent.mutable_tally(), where);
+        sunk_scans += ship.cells_left() == 0;
+        hit_scans += ship.hit_count() > 0;
+        if (HasFailure()) return;
+      }
+    }
+    EXPECT_EQ(left, 0) << "grid " << grid;
+  }
+  EXPECT_GT(sunk_scans, 27 * 4);
+  EXPECT_GT(hit_scans, 27 * 20);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <vector>
 
@@ -121,22 +122,28 @@ TEST_F(TargetListTest, ShotCellsAreNeverListedAndAnEmptyListDrawsNothing) {
   EXPECT_EQ(match.random().state(), before);
 }
 
-// On a full 30 x 30 grid the order must be the stable order by tally, then secondary, both
-// highest first, equal records in collection order (column by column).
+// On grids up to 30 x 30 the order must be the stable order by tally, then secondary, both
+// highest first, equal records in collection order (column by column): with and without a
+// secondary board, from a few listed cells to every cell.
 TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
-  start(30);
-  secondary.set_size(30, 30);
   std::mt19937 random(7);
-  for (int round = 0; round < 20; ++round) {
+  for (int round = 0; round < 40; ++round) {
+    const int grid = round % 8 == 7 ? 13 : 30;
+    start(grid);
+    secondary.set_size(grid, grid);
+    const bool with_secondary = round % 4 != 3;
+    const int shot_percent = std::array{10, 0, 60, 95}[static_cast<std::size_t>(round / 4 % 4)];
     std::vector<TargetCandidate> expected;
-    for (int x = 0; x < 30; ++x) {
-      for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < grid; ++x) {
+      for (int y = 0; y < grid; ++y) {
         // Mostly small counts, and some rounds with keys too wide to sort by counting.
         opponent.mutable_tally().cell(x, y) = static_cast<int>(random() % (round % 5 == 4 ? 70000 : 6));
+        // One best cell alone in the last column, above a field of equal counts.
+        if (round % 8 == 3) opponent.mutable_tally().cell(x, y) = x == grid - 1 && y == 3 ? 4 : 1;
         secondary.cell(x, y) = static_cast<int>(random() % (round % 2 == 0 ? 3 : round % 3 == 2 ? 5000 : 40));
-        match.mutable_my_shots().cell(x, y) = random() % 10 == 0 ? 1 : 0;
+        match.mutable_my_shots().cell(x, y) = static_cast<int>(random() % 100) < shot_percent ? 1 : 0;
         if (opponent.tally().cell(x, y) != 0 && match.my_shots().cell(x, y) == 0)
-          expected.push_back({x, y, opponent.tally().cell(x, y), secondary.cell(x, y)});
+          expected.push_back({x, y, opponent.tally().cell(x, y), with_secondary ? secondary.cell(x, y) : 0});
       }
     }
     std::stable_sort(expected.begin(), expected.end(), [](const TargetCandidate& a, const TargetCandidate& b) {
@@ -149,7 +156,7 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
     const int k = next_draw() % pool;
     std::swap(expected[0], expected[static_cast<std::size_t>(k)]);
 
-    opponent.target_list(match, opponent.tally(), match.my_shots(), &secondary);
+    opponent.target_list(match, opponent.tally(), match.my_shots(), with_secondary ? &secondary : nullptr);
     const std::vector<TargetCandidate> got = listed();
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < got.size(); ++i) {
