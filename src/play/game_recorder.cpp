@@ -84,13 +84,7 @@ bool GameRecorder::write(const std::function<void(Statistics&)>& change, bool te
 }
 
 void GameRecorder::tell(const std::string& text) {
-  if (quiet_) return;
-  MessageBoxRequest request;
-  request.owner = BoxOwner::MainWindow;
-  request.caption = "Vornmark";
-  request.text = text;
-  request.icon = BoxIcon::Information;
-  platform_.message_box(request);
+  if (!quiet_) information_box(platform_, text);
 }
 
 }  // namespace vornmark

@@ -33,4 +33,15 @@ class Platform {
   [[noreturn]] virtual void exit_process(int code) = 0;
 };
 
+// A note for the player: caption "Vornmark", the information icon, OK only, owned by the main
+// window.
+inline void information_box(Platform& platform, std::string_view text) {
+  MessageBoxRequest request;
+  request.owner = BoxOwner::MainWindow;
+  request.caption = "Vornmark";
+  request.text = text;
+  request.icon = BoxIcon::Information;
+  platform.message_box(request);
+}
+
 }  // namespace vornmark

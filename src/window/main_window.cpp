@@ -208,15 +208,7 @@ void MainWindow::help() {
   help_->activateWindow();
 }
 
-void MainWindow::about() {
-  const std::string text = about_text();
-  MessageBoxRequest request;
-  request.owner = BoxOwner::MainWindow;
-  request.caption = "Vornmark";
-  request.text = text;
-  request.icon = BoxIcon::Information;
-  platform_.message_box(request);
-}
+void MainWindow::about() { information_box(platform_, about_text()); }
 
 void MainWindow::print() {
   // Nothing is shown when there is no printer or it refuses the page.
