@@ -167,10 +167,12 @@ void PlayFlow::start_computer_turn() {
   if (match_.settings().VornmarkView != 0)
     title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
   view_.set_title(title);
+  const CellsLeft before = cells_left_by_ship(match_.his_fleet());
   if (match_.settings().AutomaticMode != 0) {
     match_.take_real_hits();
     check_computer_won();
   }
+  sound_computer_volley(before);
   show_computer_side();
   match_.mutable_counters().next_shot = 1;
   view_.redraw_all();
@@ -187,6 +189,7 @@ void PlayFlow::resolve_player_volley() {
   // Every shot of the volley, row by row; "MY SEA" is read afresh for each, so a ship moved
   // away by the Advanced level is judged at its new place by the later shots.
   const int volley = match_.counters().player_volley;
+  const CellsLeft before = cells_left_by_ship(match_.my_fleet());
   Board& his_shots = match_.mutable_his_shots();
   his_shots.restart_search(volley);
   CellPos shot;
@@ -202,6 +205,7 @@ void PlayFlow::resolve_player_volley() {
     match_.set_play_state(PlayState::PlayerWon);
     if (recorder_ != nullptr) recorder_->game_won();
   }
+  sound_player_volley(before);
   if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;
   if (match_.settings().DefenseMode != 0)
     start_player_turn();
@@ -241,7 +245,9 @@ void PlayFlow::start_new_game() {
     show_computer_side();
     opponent_.plan_volley(match_);  // the opening volley, numbered 1
     record_volley(false);
+    const CellsLeft before = cells_left_by_ship(match_.his_fleet());
     if (match_.settings().AutomaticMode != 0) match_.take_real_hits();
+    sound_computer_volley(before);
   } else {
     show(PlayState::PlayerAiming, Colour::Teal);
     show_player_side();
@@ -290,6 +296,11 @@ void PlayFlow::report_hit(int ship_index, int cell) {
     view_.beep();
   }
   check_computer_won();
+  // The report that sinks a ship, or the last one, is heard as the volley's outcome.
+  if (match_.play_state() == PlayState::ComputerWon)
+    play(Sound::Lost);
+  else if (hit == 0 && ship.cells_left() == 0)
+    play(Sound::Sunk);
 }
 
 void PlayFlow::aim(int column, int row) {
@@ -309,7 +320,10 @@ void PlayFlow::aim(int column, int row) {
     his_shots.record_shot(counters.player_volley, column, row);
     counters.next_shot += 1;
     view_.invalidate_legend();
-    if (counters.next_shot > counters.player_shots_per_volley) {
+    // A one-shot volley is resolved at its shot: the outcome is the one sound heard.
+    const bool complete = counters.next_shot > counters.player_shots_per_volley;
+    if (!complete || counters.player_shots_per_volley != 1) play(Sound::Shot);
+    if (complete) {
       view_.invalidate_status();
       if (counters.player_shots_per_volley == 1) resolve_player_volley();
     }

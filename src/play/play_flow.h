@@ -6,7 +6,9 @@
 #include "opponent/hint.h"
 #include "opponent/opponent.h"
 #include "play/click_target.h"
+#include "play/fleet_status.h"
 #include "play/scene.h"
+#include "play/sound.h"
 #include "setup/match.h"
 
 namespace vornmark {
@@ -60,6 +62,12 @@ class PlayFlow {
   // Tells the recorder that a volley was fired; the first one makes the game count.
   void record_volley(bool by_player);
 
+  // Sounds: a shot as it is laid, then at most one a resolved volley, none while the
+  // Simulation command plays its game.
+  void play(Sound sound);
+  void sound_player_volley(const CellsLeft& before);
+  void sound_computer_volley(const CellsLeft& before);
+
   // Turn steps.
   void start_player_turn();
   void start_computer_turn();
@@ -90,6 +98,7 @@ class PlayFlow {
   FleetHint hint_;
   Scene scene_;
   GameRecorder* recorder_ = nullptr;
+  bool silent_ = false;  // while the Simulation command plays
 };
 
 }  // namespace vornmark

@@ -7,6 +7,8 @@
 namespace vornmark {
 
 void PlayFlow::run_simulation() {
+  // A whole game at once: its volleys are not heard.
+  silent_ = true;
   begin_game(Match::Counted::No);
   match_.set_simulation_mode(1);
   Board& board = match_.mutable_his_real_ships();
@@ -21,6 +23,7 @@ void PlayFlow::run_simulation() {
       check_computer_won();
     }
   } while (match_.play_state() != PlayState::ComputerWon);
+  silent_ = false;
 }
 
 }  // namespace vornmark

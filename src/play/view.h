@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "play/scene.h"
+#include "play/sound.h"
 
 namespace vornmark {
 
@@ -29,6 +30,9 @@ class View {
   virtual void invalidate_grid() = 0;
   // The whole window, background erased.
   virtual void redraw_all() = 0;
+
+  // What just happened, to be heard; headless views stay silent.
+  virtual void play_sound(Sound) {}
 };
 
 }  // namespace vornmark

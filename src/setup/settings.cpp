@@ -24,6 +24,8 @@ int setting_value(const GameSettings& s, SettingId id) {
       return s.Hint;
     case SettingId::VornmarkView:
       return s.VornmarkView;
+    case SettingId::Sound:
+      return s.Sound;
   }
   return 0;
 }
@@ -59,6 +61,9 @@ void set_setting_value(GameSettings& s, SettingId id, int value) {
       break;
     case SettingId::VornmarkView:
       s.VornmarkView = value;
+      break;
+    case SettingId::Sound:
+      s.Sound = value;
       break;
   }
 }

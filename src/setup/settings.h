@@ -19,6 +19,7 @@ enum class SettingId : int {
   PlayLevel,
   Hint,
   VornmarkView,
+  Sound,
 };
 
 // How a value read from the file is brought into the setting's range.
@@ -43,7 +44,7 @@ struct SettingDeclaration {
 };
 
 // In the order in which the file is read and written.
-inline constexpr std::array<SettingDeclaration, 10> kSettings = {{
+inline constexpr std::array<SettingDeclaration, 11> kSettings = {{
     {SettingId::NumberOfShots, "NumberOfShots", 10, 1, 10, StoredValue::Clamped},
     {SettingId::AmbiguityThreshold, "AmbiguityThreshold", 10, 1, 30, StoredValue::Clamped},
     {SettingId::AutomaticMode, "AutomaticMode", 1, 0, 1, StoredValue::NonZeroIsOne},
@@ -55,6 +56,8 @@ inline constexpr std::array<SettingDeclaration, 10> kSettings = {{
     // The counting made visible: the hint while the player aims, Vornmark's view of its volley.
     {SettingId::Hint, "Hint", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
     {SettingId::VornmarkView, "VornmarkView", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
+    // The window's sounds, on unless switched off.
+    {SettingId::Sound, "Sound", 1, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
 }};
 
 constexpr const SettingDeclaration& setting(SettingId id) { return kSettings[static_cast<std::size_t>(id)]; }
@@ -70,6 +73,7 @@ struct GameSettings {
   std::int32_t PlayLevel = setting(SettingId::PlayLevel).default_value;
   std::int32_t Hint = setting(SettingId::Hint).default_value;
   std::int32_t VornmarkView = setting(SettingId::VornmarkView).default_value;
+  std::int32_t Sound = setting(SettingId::Sound).default_value;
 
   friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };

@@ -48,12 +48,15 @@ TEST(SettingsFile, RoundTripOfChangedValues) {
   s.DefenseMode = 1;
   s.MaxCells = 20;
   s.PlayLevel = 2;
+  s.Sound = 0;
   ASSERT_TRUE(save_settings(s, dir.path()));
   EXPECT_EQ(load_settings(dir.path()), s);
   // Saving again over the file keeps one line per key.
   ASSERT_TRUE(save_settings(s, dir.path()));
   const std::string text = read_text(dir / "VORNMARK.INI");
   EXPECT_EQ(text.find("MaxCells=20"), text.rfind("MaxCells=20"));
+  // The sound, on by default, is written once switched off, after the eight keys.
+  EXPECT_TRUE(text.ends_with("PlayLevel=2\nSound=0\n")) << text;
   // No temporary files are left beside it.
   int files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
@@ -70,7 +73,8 @@ TEST(SettingsFile, ValuesOutOfRangeOrGarbageAreBroughtIntoRange) {
       "PausePlayer=2\n"
       "DefenseMode=7\n"
       "MaxCells=3\n"
-      "PlayLevel=9\n");
+      "PlayLevel=9\n"
+      "Sound=-2\n");
   EXPECT_EQ(s.NumberOfShots, 1);
   EXPECT_EQ(s.AmbiguityThreshold, 30);
   EXPECT_EQ(s.AutomaticMode, 1);
@@ -79,6 +83,7 @@ TEST(SettingsFile, ValuesOutOfRangeOrGarbageAreBroughtIntoRange) {
   EXPECT_EQ(s.DefenseMode, 1);
   EXPECT_EQ(s.MaxCells, 4);
   EXPECT_EQ(s.PlayLevel, 2);
+  EXPECT_EQ(s.Sound, 1);
 
   const GameSettings t = settings_from_text("[Options]\nMaxCells=99x\nPlayLevel=-1\nNumberOfShots=\n");
   EXPECT_EQ(t.MaxCells, 30);

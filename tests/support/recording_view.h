@@ -21,6 +21,7 @@ class RecordingView : public View {
   void invalidate_status() override { ++status_requests; }
   void invalidate_grid() override { ++grid_requests; }
   void redraw_all() override { ++redraws; }
+  void play_sound(Sound sound) override { sounds.push_back(sound); }
 
   struct Cell {
     int column;
@@ -39,6 +40,7 @@ class RecordingView : public View {
   int status_requests = 0;
   int grid_requests = 0;
   int redraws = 0;
+  std::vector<Sound> sounds;
 };
 
 }  // namespace vornmark::testing
