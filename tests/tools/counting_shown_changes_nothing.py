@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Plays the same scripts through vornmark-cli with the hint and Vornmark's view off and on.
+"""Plays the same scripts through vornmark-cli with the hint and Vornmark's view off and on, and with
+the sounds printed.
 
 Usage: counting_shown_changes_nothing.py CLI SCRIPT... [--seeds A B COMMANDS]
 
-Each script runs twice, with the trace log (-D1) and a fresh settings folder: once with the two
+Each script runs three times, with the trace log (-D1) and a fresh settings folder: once with the two
 display settings absent, once with Hint=1 and VornmarkView=1 in the settings file. Everything must
 agree but the window titles (which gain the phase in words while the view is on): every other
 printed line, the exit code, the trace byte for byte, and the settings file left behind but for
-its Hint and VornmarkView lines.
+its Hint and VornmarkView lines. A third run asks for the sounds first (`sounds on`): without its
+`sound` lines it prints what the first run printed, and its trace and settings file are the same.
 """
 
 import os
@@ -40,7 +42,7 @@ def run(cli, arguments, settings, script, root, name):
     script_generator.write_settings_file(os.path.join(config, "vornmark"), settings)
     done = subprocess.run([cli, "-D1"] + arguments, input=script, capture_output=True, timeout=120, cwd=config,
                           env=dict(os.environ, XDG_CONFIG_HOME=config))
-    lines = [line for line in done.stdout.split(b"\n") if not line.startswith(b"title ")]
+    lines = [line for line in done.stdout.split(b"\n") if not line.startswith((b"title ", b"sound "))]
     with open(os.path.join(config, "stats"), "rb") as f:
         trace = f.read()
     saved = os.path.join(config, "vornmark", "VORNMARK.INI")
@@ -56,10 +58,12 @@ def compare(cli, name, lines, arguments, settings):
     with tempfile.TemporaryDirectory() as root:
         off = run(cli, arguments, settings, script, root, "off")
         on = run(cli, arguments, dict(settings, **SHOWN), script, root, "on")
-    for what, a, b in zip(("output", "exit code", "trace", "settings file"), off, on):
-        if a != b:
-            print("%s: the %s differs with the counting shown" % (name, what))
-            return False
+        heard = run(cli, arguments, settings, b"sounds on\n" + script, root, "heard")
+    for change, other in (("with the counting shown", on), ("with the sounds printed", heard)):
+        for what, a, b in zip(("output", "exit code", "trace", "settings file"), off, other):
+            if a != b:
+                print("%s: the %s differs %s" % (name, what, change))
+                return False
     return True
 
 

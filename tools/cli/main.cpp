@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
           "Reads commands from standard input: new, place, simulate, exit, press X Y, rpress X Y,\n"
           "press grid C R, press panel K J, press status, release, key NAME, focus, options\n"
           "KEY=VALUE..., pacing player=0|1 vornmark=0|1, display hint=0|1 view=0|1, hint, view, state,\n"
-          "legend, status, title, board NAME, fleet my|his, statistics. Keys: Left Right Up Down Home End Tab\n"
-          "Backtab Space Return R 1 2 3 4.\n");
+          "legend, status, title, board NAME, fleet my|his, statistics, sounds on|off. Keys: Left Right Up Down\n"
+          "Home End Tab Backtab Space Return R 1 2 3 4.\n");
       return 0;
     }
     if (!command_line.empty()) command_line += ' ';

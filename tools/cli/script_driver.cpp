@@ -40,6 +40,10 @@ void CliView::set_title(std::string_view title) {
   printer_.line("title", title);
 }
 
+void CliView::play_sound(Sound sound) {
+  if (print_sounds_) printer_.raw("sound " + std::string(sound_name(sound)));
+}
+
 namespace {
 
 int centre(int low, int high) { return (low + high) / 2; }
@@ -115,6 +119,8 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = board(name);
   } else if (command == "fleet" && w.size() == 2) {
     ok = fleet(w[1]);
+  } else if (command == "sounds" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
+    view_.print_sounds(w[1] == "on");
   } else if (command == "statistics" && w.size() == 1 && recorder_ != nullptr) {
     printer_.line("statistics", statistics_line(recorder_->statistics(), match_.settings(), flow_.hint_on()));
   } else {

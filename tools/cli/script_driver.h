@@ -40,19 +40,23 @@ class CliPlatform : public Platform {
   bool cancel_warnings_;
 };
 
-// Prints refusals, errors and titles; there is nothing to redraw.
+// Prints refusals, errors and titles, and the sounds once asked to; there is nothing to redraw.
 class CliView : public QuietView {
  public:
   explicit CliView(EventPrinter& printer) : printer_(printer) {}
   void beep() override { printer_.raw("beep"); }
   void set_title(std::string_view title) override;
   void show_error(std::string_view text) override { printer_.line("error", text); }
+  // "sound NAME" for each sound the window plays, while `sounds on`.
+  void play_sound(Sound sound) override;
+  void print_sounds(bool on) { print_sounds_ = on; }
 
   const std::string& title() const { return title_; }
 
  private:
   EventPrinter& printer_;
   std::string title_ = "Vornmark";
+  bool print_sounds_ = false;
 };
 
 class ScriptDriver {
