@@ -68,4 +68,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # run time, not linked, and without them the program cannot open a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt Multimedia plays the sounds through the PulseAudio client library (a dependency of its own);
+# a desktop hears them through a server that speaks its protocol, PipeWire's or PulseAudio's.
+# Without one the game is silent and plays on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 include(CPack)

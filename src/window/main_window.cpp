@@ -35,7 +35,7 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
     : match_(match),
       platform_(platform),
       surface_(new GameSurface(match, layout_, this)),
-      view_(match, layout_, *surface_, *this),
+      view_(match, layout_, *surface_, *this, sounds_),
       recorder_(platform, default_statistics_dir()),
       flow_(match, view_),
       printers_(std::make_unique<QtPrinters>()) {
@@ -102,6 +102,12 @@ void MainWindow::build_menu() {
   view->setChecked(match_.settings().VornmarkView != 0);
   // Last in the menu, so that the items before it keep their places.
   add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  // The sounds' switch comes after every item there was before it.
+  options->addSeparator();
+  QAction* sound = add_command(options, "S&ound", kCommandSound);
+  sound->setShortcut(QKeySequence(Qt::Key_M));
+  sound->setCheckable(true);
+  sound->setChecked(match_.settings().Sound != 0);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add_command(help, "&Help...", kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -165,6 +171,10 @@ void MainWindow::handle_command(int id) {
     case kCommandVornmarkView:
       flow_.show_vornmark_view(match_.settings().VornmarkView == 0);
       action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
+      break;
+    case kCommandSound:
+      match_.mutable_settings().Sound = match_.settings().Sound != 0 ? 0 : 1;
+      action(kCommandSound)->setChecked(match_.settings().Sound != 0);
       break;
     default:
       break;

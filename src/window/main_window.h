@@ -10,6 +10,7 @@
 #include "play/play_flow.h"
 #include "presentation/layout.h"
 #include "window/help_window.h"
+#include "window/sound_player.h"
 #include "window/window_view.h"
 
 namespace vornmark {
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
   Layout& layout() { return layout_; }
   PlayFlow& flow() { return flow_; }
   GameRecorder& recorder() { return recorder_; }
+  const SoundPlayer& sounds() const { return sounds_; }
   HelpWindow* help_window() const { return help_.data(); }
   // Where File/Print prints; the system's default printer unless replaced.
   void set_printers(std::unique_ptr<Printers> printers);
@@ -61,6 +63,7 @@ class MainWindow : public QMainWindow {
   QtPlatform& platform_;
   Layout layout_;
   GameSurface* surface_;
+  SoundPlayer sounds_;  // loaded once, here
   WindowView view_;
   GameRecorder recorder_;  // in $XDG_DATA_HOME/vornmark as the window is made
   PlayFlow flow_;

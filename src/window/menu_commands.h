@@ -18,6 +18,8 @@ enum CommandId : int {
   // Beyond the original menu: the counting made visible.
   kCommandHint = 40101,
   kCommandVornmarkView = 40102,
+  // The sounds' switch.
+  kCommandSound = 40103,
 };
 
 }  // namespace vornmark

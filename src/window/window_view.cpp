@@ -6,6 +6,7 @@
 #include "presentation/painting.h"
 #include "setup/match.h"
 #include "window/qt_canvas.h"
+#include "window/sound_player.h"
 
 namespace vornmark {
 
@@ -15,8 +16,8 @@ void set_surface_background(QWidget& surface, const QColor& colour) {
   surface.setPalette(palette);
 }
 
-WindowView::WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window)
-    : match_(match), layout_(layout), surface_(surface), window_(window) {}
+WindowView::WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window, SoundPlayer& sounds)
+    : match_(match), layout_(layout), surface_(surface), window_(window), sounds_(sounds) {}
 
 void WindowView::beep() { match_.platform().beep(); }
 
@@ -45,5 +46,9 @@ void WindowView::invalidate_status() { surface_.update(qt_rect(layout_.status_re
 void WindowView::invalidate_grid() { surface_.update(qt_rect(layout_.board_rect)); }
 
 void WindowView::redraw_all() { surface_.update(); }
+
+void WindowView::play_sound(Sound sound) {
+  if (match_.settings().Sound != 0) sounds_.play(sound);
+}
 
 }  // namespace vornmark

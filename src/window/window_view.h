@@ -1,7 +1,7 @@
 #pragma once
 // What the play flow asks of the window, carried out on the game's surface: redraw requests
 // become update() calls on the layout's rectangles, the background colour becomes the
-// surface's palette, the title the main window's.
+// surface's palette, the title the main window's, and sounds are heard while the Sound switch is on.
 
 #include <QWidget>
 
@@ -10,11 +10,12 @@
 namespace vornmark {
 
 class Match;
+class SoundPlayer;
 struct Layout;
 
 class WindowView : public View {
  public:
-  WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window);
+  WindowView(Match& match, const Layout& layout, QWidget& surface, QWidget& window, SoundPlayer& sounds);
 
   void beep() override;
   void set_background(Colour colour) override;
@@ -28,12 +29,14 @@ class WindowView : public View {
   void invalidate_status() override;
   void invalidate_grid() override;
   void redraw_all() override;
+  void play_sound(Sound sound) override;
 
  private:
   Match& match_;
   const Layout& layout_;
   QWidget& surface_;
   QWidget& window_;
+  SoundPlayer& sounds_;
 };
 
 // Paints the ground of the surface in a colour of the game (the erase of a full redraw).

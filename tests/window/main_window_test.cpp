@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -22,6 +23,7 @@
 #include "window/game_surface.h"
 #include "window/menu_commands.h"
 #include "window/sight_cursor.h"
+#include "window/sound_player.h"
 #include "window_test_support.h"
 
 using namespace vornmark;
@@ -118,8 +120,8 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
   // The original items first, in their order; the additions after them.
-  QCOMPARE(texts_of(bar[1]->menu()->actions()),
-           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View", "&Statistics..."}));
+  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint",
+                                                             "Vornmark's &View", "&Statistics...", "-", "S&ound"}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,
@@ -142,6 +144,13 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   QCOMPARE(running.match->settings().VornmarkView, 1);
   running.window->action(kCommandHint)->trigger();
   QCOMPARE(running.match->settings().Hint, 0);
+  // The sound, M, is on until switched off.
+  QAction* sound = running.window->action(kCommandSound);
+  QCOMPARE(sound->shortcut(), QKeySequence(Qt::Key_M));
+  QVERIFY(sound->isCheckable() && sound->isChecked());
+  sound->trigger();
+  QVERIFY(!sound->isChecked());
+  QCOMPARE(running.match->settings().Sound, 0);
 }
 
 void MainWindowTest::simulation_is_offered_only_with_d0_at_creation() {
@@ -223,7 +232,15 @@ void MainWindowTest::menu_commands_reach_the_play_flow() {
 }
 
 void MainWindowTest::presses_aim_resolve_and_continue() {
+  // Whatever the sounds meet without an audio device, nothing of it is said.
+  static QStringList messages;
+  const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+    // The offscreen platform's own notes are not the sounds'.
+    if (!text.startsWith(QStringLiteral("This plugin does not support"))) messages << text;
+  });
   Running running;
+  QVERIFY2(!running.window->sounds().has_output(), "the tests run without a sound server");
+  const SoundPlayer& sounds = running.window->sounds();
   Match& match = *running.match;
   match.mutable_settings().NumberOfShots = 3;
   running.command(kCommandPlace);
@@ -236,6 +253,7 @@ void MainWindowTest::presses_aim_resolve_and_continue() {
   const QPoint ship = cells_holding(match.my_sea(), grid, is_ship).front();
   const std::vector<QPoint> water = cells_holding(match.my_sea(), grid, is_water);
   running.press_cell(ship.x(), ship.y());
+  QCOMPARE(sounds.last_asked(), Sound::Shot);
   running.press_cell(water[0].x(), water[0].y());
   QCOMPARE(match.his_shots().cell(ship.x(), ship.y()), 1);
   QCOMPARE(match.his_shots().cell(water[0].x(), water[0].y()), 1);
@@ -253,6 +271,7 @@ void MainWindowTest::presses_aim_resolve_and_continue() {
   QCOMPARE(status_button(match)->text, std::string("Click here to see what you hit"));
   running.press_status();
   QCOMPARE(match.play_state(), PlayState::PlayerVolleyShown);
+  QCOMPARE(sounds.last_asked(), Sound::Hit1);
   const int hit_ship = match.my_sea().cell(ship.x(), ship.y()) - 1;
   QCOMPARE(match.my_fleet()[hit_ship].hit_at(0), 1);
   QCOMPARE(match.counters().player_shots_per_volley, 2);
@@ -266,12 +285,23 @@ void MainWindowTest::presses_aim_resolve_and_continue() {
   for (int row = 0; row < grid; ++row)
     for (int column = 0; column < grid; ++column) computer_shots += match.my_shots().cell(column, row) == 2;
   QCOMPARE(computer_shots, 3);
+  const std::optional<Sound> computers = sounds.last_asked();
+  QVERIFY(computers == Sound::Computer || computers == Sound::ComputerHit || computers == Sound::Sunk);
 
   running.press_status();
   QCOMPARE(match.play_state(), PlayState::PlayerAiming);
   QCOMPARE(match.counters().player_volley, 2);
   QCOMPARE(legend_text(match), std::string("Shots left:  2      "));
   QCOMPARE(running.platform.beeps, 2);
+  // Switched off, a shot is not even asked for.
+  running.command(kCommandSound);
+  QCOMPARE(match.settings().Sound, 0);
+  running.press_cell(water[2].x(), water[2].y());
+  QCOMPARE(match.counters().next_shot, 2);
+  QCOMPARE(sounds.last_asked(), computers);
+
+  qInstallMessageHandler(before);
+  QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 
 void MainWindowTest::double_click_places_a_shot_and_takes_it_back() {
@@ -472,6 +502,11 @@ void MainWindowTest::program_saves_on_sigterm_not_on_sigkill() {
     QCOMPARE(process.exitStatus(), saves ? QProcess::NormalExit : QProcess::CrashExit);
     if (saves) QCOMPARE(process.exitCode(), 0);
     QCOMPARE(read_text(file), saves ? saved : before);
+    // Started without a sound server, the program says nothing about sound.
+    const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(!said.contains(
+                 QRegularExpression(QStringLiteral("audio|pulse|sound"), QRegularExpression::CaseInsensitiveOption)),
+             qPrintable(said));
   }
 }
 

@@ -1,19 +1,24 @@
 // The resources compiled into the program and the texts it shows about itself: the gun-sight
-// cursor, the icon at every size (drawn from its SVGs), the help pages and their links, and
-// what --help and --version print before any window exists.
+// cursor, the icon at every size (drawn from its SVGs), the help pages and their links, the
+// sounds, and what --help and --version print before any window exists.
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSoundEffect>
 #include <QTest>
 #include <QTextBrowser>
+#include <memory>
+#include <vector>
 
 #include "icon_renderer.h"
 #include "window/help_window.h"
 #include "window/program_icon.h"
 #include "window/program_texts.h"
 #include "window/sight_cursor.h"
+#include "window/sound_player.h"
 
 using namespace vornmark;
 
@@ -33,6 +38,21 @@ QStringList page_links(const QString& html) {
   return links;
 }
 
+// A little-endian number of the given bytes of a WAV file.
+quint32 wav_number(const QByteArray& wav, int at, int bytes) {
+  quint32 value = 0;
+  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<quint8>(wav[at + i]);
+  return value;
+}
+
+// Tells of a missing audio device are not the test's business: the sound effects here have none.
+void drop_messages(QtMsgType, const QMessageLogContext&, const QString&) {}
+struct MessagesDropped {
+  MessagesDropped() : before(qInstallMessageHandler(drop_messages)) {}
+  ~MessagesDropped() { qInstallMessageHandler(before); }
+  QtMessageHandler before;
+};
+
 }  // namespace
 
 class ResourcesTest : public QObject {
@@ -43,6 +63,7 @@ class ResourcesTest : public QObject {
   void icon_pngs_are_drawn_from_the_svgs();
   void help_pages_link_up();
   void help_window_opens_at_the_contents_and_follows_links();
+  void sounds_are_the_committed_wavs_and_qt_reads_them();
   void program_answers_help_and_version_without_a_display();
   void switches_reach_the_game_as_one_line();
 };
@@ -132,6 +153,34 @@ void ResourcesTest::help_window_opens_at_the_contents_and_follows_links() {
   QVERIFY(help.browser()->isBackwardAvailable());
   help.browser()->backward();
   QCOMPARE(help.browser()->source(), kHelpContents);
+}
+
+void ResourcesTest::sounds_are_the_committed_wavs_and_qt_reads_them() {
+  const QString committed = qEnvironmentVariable("VORNMARK_RESOURCES") + QStringLiteral("/sounds/");
+  const MessagesDropped quiet;  // outlives the effects
+  std::vector<std::unique_ptr<QSoundEffect>> effects;
+  for (std::size_t i = 0; i < kSoundNames.size(); ++i) {
+    const QString path = sound_resource(static_cast<Sound>(i));
+    QFile compiled(path);
+    QVERIFY2(compiled.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray wav = compiled.readAll();
+    QFile source(committed + QFileInfo(path).fileName());
+    QVERIFY2(source.open(QIODevice::ReadOnly) && source.readAll() == wav, qPrintable(path));
+    // The plain 44-byte header the script writes: PCM, mono, 44.1 kHz, 16 bits.
+    QVERIFY2(wav.size() > 44 && wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt " && wav.mid(36, 4) == "data",
+             qPrintable(path));
+    QCOMPARE(wav_number(wav, 20, 2), 1u);
+    QCOMPARE(wav_number(wav, 22, 2), 1u);
+    QCOMPARE(wav_number(wav, 24, 4), 44100u);
+    QCOMPARE(wav_number(wav, 34, 2), 16u);
+    const double seconds = wav_number(wav, 40, 4) / (2.0 * 44100);
+    QVERIFY2(seconds >= 0.1 && seconds <= 1.5, qPrintable(path + QStringLiteral(" lasts %1 s").arg(seconds)));
+
+    effects.push_back(std::make_unique<QSoundEffect>());
+    effects.back()->setSource(QUrl(QStringLiteral("qrc") + path));
+  }
+  for (const auto& effect : effects)
+    QTRY_VERIFY2(effect->status() == QSoundEffect::Ready, qPrintable(effect->source().toString()));
 }
 
 void ResourcesTest::program_answers_help_and_version_without_a_display() {
