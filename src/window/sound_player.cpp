@@ -1,6 +1,7 @@
 #include "window/sound_player.h"
 
 #include <QAudioDevice>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -13,7 +14,6 @@ namespace {
 // meant to be silent then, so its warnings are dropped while the sounds are set up and started.
 // The message handler belongs to the whole process: this is the one place that swaps it.
 QtMessageHandler handler_before_audio = nullptr;
-int quiet_depth = 0;  // a sound started as another ends is set up inside the first's quiet
 
 void drop_warnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg || type == QtCriticalMsg) handler_before_audio(type, context, text);
@@ -21,12 +21,8 @@ void drop_warnings(QtMsgType type, const QMessageLogContext& context, const QStr
 
 class QuietAudio {
  public:
-  QuietAudio() {
-    if (quiet_depth++ == 0) handler_before_audio = qInstallMessageHandler(drop_warnings);
-  }
-  ~QuietAudio() {
-    if (--quiet_depth == 0) qInstallMessageHandler(handler_before_audio);
-  }
+  QuietAudio() { handler_before_audio = qInstallMessageHandler(drop_warnings); }
+  ~QuietAudio() { qInstallMessageHandler(handler_before_audio); }
   QuietAudio(const QuietAudio&) = delete;
   QuietAudio& operator=(const QuietAudio&) = delete;
 };
@@ -44,16 +40,21 @@ SoundPlayer::SoundPlayer() {
   const QAudioDevice output = QMediaDevices::defaultAudioOutput();
   if (output.isNull()) return;
   for (std::size_t i = 0; i < effects_.size(); ++i) {
-    const auto sound = static_cast<Sound>(i);
-    auto effect = std::make_unique<QSoundEffect>(output);
+    const QString path = sound_resource(static_cast<Sound>(i));
+    effects_[i] = std::make_unique<QSoundEffect>(output);
     // Loaded on Qt Multimedia's own thread: the window does not wait for it.
-    effect->setSource(QUrl(QStringLiteral("qrc") + sound_resource(sound)));
-    if (sound != Sound::Shot)
-      connect(effect.get(), &QSoundEffect::playingChanged, this, [this, sound] {
-        if (sounding_ == sound && !effects_[static_cast<std::size_t>(sound)]->isPlaying()) outcome_ended();
-      });
-    effects_[i] = std::move(effect);
+    effects_[i]->setSource(QUrl(QStringLiteral("qrc") + path));
+    // 16-bit mono samples at 44.1 kHz after a 44-byte header.
+    lengths_ms_[i] = (QFileInfo(path).size() - 44) / 88;
   }
+  clock_.start();
+  next_.setSingleShot(true);
+  connect(&next_, &QTimer::timeout, this, [this] {
+    if (!waiting_) return;
+    const Sound next = *waiting_;
+    waiting_.reset();
+    start(next);
+  });
 }
 
 SoundPlayer::~SoundPlayer() {
@@ -64,26 +65,20 @@ SoundPlayer::~SoundPlayer() {
 void SoundPlayer::play(Sound sound) {
   last_asked_ = sound;
   if (!has_output()) return;
-  // An outcome that never got going (still loading, or refused) holds nothing up.
-  if (sound != Sound::Shot && sounding_ && effects_[static_cast<std::size_t>(*sounding_)]->isPlaying()) {
+  const qint64 wait_ms = outcome_ends_ms_ - clock_.elapsed();
+  if (sound != Sound::Shot && wait_ms > 0) {
     waiting_ = sound;
+    next_.start(static_cast<int>(wait_ms));
     return;
   }
   start(sound);
 }
 
 void SoundPlayer::start(Sound sound) {
-  if (sound != Sound::Shot) sounding_ = sound;
+  const auto index = static_cast<std::size_t>(sound);
+  if (sound != Sound::Shot) outcome_ends_ms_ = clock_.elapsed() + lengths_ms_[index];
   const QuietAudio quiet;
-  effects_[static_cast<std::size_t>(sound)]->play();
-}
-
-void SoundPlayer::outcome_ended() {
-  sounding_.reset();
-  if (!waiting_) return;
-  const Sound next = *waiting_;
-  waiting_.reset();
-  start(next);
+  effects_[index]->play();
 }
 
 }  // namespace vornmark

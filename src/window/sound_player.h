@@ -3,7 +3,9 @@
 // the window is made and played when the play flow says what happened. Without an audio output
 // nothing is loaded, nothing is heard and nothing is said: the game goes on as before.
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <array>
 #include <memory>
 #include <optional>
@@ -19,9 +21,10 @@ class SoundPlayer : public QObject {
   SoundPlayer();
   ~SoundPlayer() override;
 
-  // A shot is heard at once. A volley's outcome waits for the outcome still sounding, so that
-  // the player's volley and the computer's answer to it are heard one after the other; only the
-  // latest waits, so nothing piles up.
+  // A shot is heard at once. A volley's outcome waits until the outcome before it has sounded
+  // (by the length of its file: the end the device reports comes a second or more late), so
+  // that the player's volley and the computer's answer to it are heard one after the other;
+  // only the latest waits, so nothing piles up.
   void play(Sound sound);
 
   // Whether an audio output was found as the window was made.
@@ -31,11 +34,13 @@ class SoundPlayer : public QObject {
 
  private:
   void start(Sound sound);
-  void outcome_ended();
 
   std::array<std::unique_ptr<QSoundEffect>, kSoundNames.size()> effects_;
-  std::optional<Sound> sounding_;  // the outcome being heard
-  std::optional<Sound> waiting_;   // the one outcome to follow it
+  std::array<qint64, kSoundNames.size()> lengths_ms_{};
+  QElapsedTimer clock_;
+  qint64 outcome_ends_ms_ = 0;    // on the clock: when the outcome last started has sounded
+  std::optional<Sound> waiting_;  // the one outcome to follow it
+  QTimer next_;                   // starts the waiting outcome then
   std::optional<Sound> last_asked_;
 };
 
