@@ -32,12 +32,14 @@ void PlayFlow::show_hint(bool on) {
     update_counts();
   else
     point_scene_at_counts();
+  view_.game_changed();
   view_.redraw_all();
 }
 
 void PlayFlow::show_vornmark_view(bool on) {
   match_.mutable_settings().VornmarkView = on ? 1 : 0;
   point_scene_at_counts();
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -155,6 +157,7 @@ void PlayFlow::start_player_turn() {
   VolleyCounters& counters = match_.mutable_counters();
   counters.player_volley += 1;
   counters.next_shot = 1;
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -166,13 +169,14 @@ void PlayFlow::start_computer_turn() {
   std::string title = std::string("Vornmark ") + phase_letter(phase);
   if (match_.settings().VornmarkView != 0)
     title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
-  view_.set_title(title);
+  set_title(title);
   if (match_.settings().AutomaticMode != 0) {
     match_.take_real_hits();
     check_computer_won();
   }
   show_computer_side();
   match_.mutable_counters().next_shot = 1;
+  view_.game_changed();
   view_.redraw_all();
   if (match_.settings().PauseVornmark == 0 && match_.play_state() != PlayState::ComputerWon) start_player_turn();
 }
@@ -200,9 +204,14 @@ void PlayFlow::resolve_player_volley() {
 
   if (fleet_cells_left(match_.my_fleet()) == 0) {
     match_.set_play_state(PlayState::PlayerWon);
+    // Kept before the recorder may say that its file could not be written.
+    view_.game_changed();
     if (recorder_ != nullptr) recorder_->game_won();
   }
-  if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;
+  if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) {
+    view_.game_changed();
+    return;
+  }
   if (match_.settings().DefenseMode != 0)
     start_player_turn();
   else
@@ -212,7 +221,12 @@ void PlayFlow::resolve_player_volley() {
 void PlayFlow::check_computer_won() {
   if (fleet_cells_left(match_.his_fleet()) != 0) return;
   match_.set_play_state(PlayState::ComputerWon);
-  if (recorder_ != nullptr) recorder_->game_lost();
+  // Kept before the recorder may say that its file could not be written, and again after.
+  view_.game_changed();
+  if (recorder_ != nullptr) {
+    recorder_->game_lost();
+    view_.game_changed();
+  }
   view_.invalidate_status();
   view_.invalidate_legend();
 }
@@ -220,6 +234,7 @@ void PlayFlow::check_computer_won() {
 void PlayFlow::reveal() {
   show(PlayState::FleetRevealed, Colour::Teal);
   show_player_side();
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -246,6 +261,7 @@ void PlayFlow::start_new_game() {
     show(PlayState::PlayerAiming, Colour::Teal);
     show_player_side();
   }
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -261,6 +277,7 @@ void PlayFlow::play_again() {
   show(PlayState::PlayerAiming, Colour::Teal);
   show_player_side();
   match_.mutable_counters().player_volley = 1;
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -270,6 +287,7 @@ void PlayFlow::new_game_from_options() {
   // or the next lift, turn or scatter would leave copies of ships behind.
   const bool placing = match_.play_state() == PlayState::Placing;
   begin_game(Match::Counted::Yes, placing ? Match::PlayerFleet::KeptWhereItLies : Match::PlayerFleet::Unplaced);
+  view_.game_changed();
 }
 
 void PlayFlow::report_hit(int ship_index, int cell) {
@@ -289,6 +307,7 @@ void PlayFlow::report_hit(int ship_index, int cell) {
   } else {
     view_.beep();
   }
+  view_.game_changed();
   check_computer_won();
 }
 
@@ -300,6 +319,7 @@ void PlayFlow::aim(int column, int row) {
     // Taking a shot of this volley back.
     his_shots.at(column, row) = 0;
     counters.next_shot -= 1;
+    view_.game_changed();
     view_.invalidate_legend();
     if (counters.next_shot == counters.player_shots_per_volley) view_.invalidate_status();
   } else if (shot != 0 || counters.next_shot > counters.player_shots_per_volley) {
@@ -308,6 +328,8 @@ void PlayFlow::aim(int column, int row) {
   } else {
     his_shots.record_shot(counters.player_volley, column, row);
     counters.next_shot += 1;
+    // The shots of a volley being aimed are kept too: a save costs far less than a press.
+    view_.game_changed();
     view_.invalidate_legend();
     if (counters.next_shot > counters.player_shots_per_volley) {
       view_.invalidate_status();

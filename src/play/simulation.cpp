@@ -21,6 +21,7 @@ void PlayFlow::run_simulation() {
       check_computer_won();
     }
   } while (match_.play_state() != PlayState::ComputerWon);
+  view_.game_changed();
 }
 
 }  // namespace vornmark

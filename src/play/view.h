@@ -29,6 +29,11 @@ class View {
   virtual void invalidate_grid() = 0;
   // The whole window, background erased.
   virtual void redraw_all() = 0;
+
+  // The game changed in a way worth keeping (a volley resolved, a turn changed, hits reported, the
+  // game ended, a menu command changed it). Called before the change is shown and before any
+  // message box of that step.
+  virtual void game_changed() {}
 };
 
 }  // namespace vornmark
