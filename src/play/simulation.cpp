@@ -2,6 +2,7 @@
 // random until that fleet is sunk.
 
 #include "play/play_flow.h"
+#include "play/view.h"
 #include "setup/start_up.h"
 
 namespace vornmark {
