@@ -86,6 +86,11 @@ void GameSurface::paintEvent(QPaintEvent*) {
   QtCanvas canvas(painter, logicalDpiY());
   paint_window(match_, flow_->scene(), layout_, canvas);
   if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas);
+  guide_rect_ = QRect();
+  // Clear of the status button's place, which the first game fills.
+  if (guide_keys_ && match_.play_state() == PlayState::Idle)
+    guide_rect_ = paint_first_start_guide(painter, first_start_guide(match_.settings(), *guide_keys_),
+                                          QRect(0, 0, width(), layout_.status_rect.top - 4));
 }
 
 void GameSurface::resizeEvent(QResizeEvent* event) {

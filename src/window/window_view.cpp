@@ -46,4 +46,8 @@ void WindowView::invalidate_grid() { surface_.update(qt_rect(layout_.board_rect)
 
 void WindowView::redraw_all() { surface_.update(); }
 
+void WindowView::game_changed() {
+  if (on_game_changed_) on_game_changed_();
+}
+
 }  // namespace vornmark

@@ -4,6 +4,7 @@
 // surface's palette, the title the main window's.
 
 #include <QWidget>
+#include <functional>
 
 #include "play/view.h"
 
@@ -28,12 +29,17 @@ class WindowView : public View {
   void invalidate_status() override;
   void invalidate_grid() override;
   void redraw_all() override;
+  void game_changed() override;
+
+  // Who hears of the changes worth keeping; none by default.
+  void set_game_changed(std::function<void()> on_change) { on_game_changed_ = std::move(on_change); }
 
  private:
   Match& match_;
   const Layout& layout_;
   QWidget& surface_;
   QWidget& window_;
+  std::function<void()> on_game_changed_;
 };
 
 // Paints the ground of the surface in a colour of the game (the erase of a full redraw).

@@ -382,9 +382,14 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   const Layout& layout = running.layout();
   const Rgb stock_grey{192, 192, 192};
 
-  // Before the first game: the class's light grey everywhere, no grid.
+  // Before the first game: the class's light grey, no grid, and the newcomer's guidance on a
+  // card clear of the status button's place; the first game takes the card away.
   QImage idle = running.grab();
-  QCOMPARE(pixel_rgb(idle, grid_cell_centre(layout, 5, 5)), stock_grey);
+  const QRect card = running.surface()->guide_rect();
+  QVERIFY(!card.isEmpty() && running.surface()->rect().contains(card));
+  QVERIFY(card.bottom() < layout.status_rect.top);
+  QCOMPARE(pixel_rgb(idle, card.topLeft() + QPoint(card.width() / 2, 4)), (Rgb{252, 252, 249}));
+  QCOMPARE(pixel_rgb(idle, card.topLeft() - QPoint(3, 3)), stock_grey);
   QCOMPARE(pixel_rgb(idle, rect_centre(layout.status_rect)), stock_grey);
 
   match.mutable_settings().AutomaticMode = 0;
@@ -392,6 +397,7 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   running.command(kCommandNewGame);
   running.press_cell(1, 2);
   QImage aiming = running.grab();
+  QVERIFY(running.surface()->guide_rect().isEmpty());
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 1, 2)), colour_rgb(Colour::LightCyan));
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 2, 2)), colour_rgb(Colour::White));
   const Rect cell = grid_cell_rect(layout, 2, 2);
