@@ -192,7 +192,7 @@ QRect paint_first_start_guide(QPainter& painter, const FirstStartGuide& guide, c
   const QRect room = area.adjusted(margin, margin, -margin, -margin);
   if (room.width() < 80 || room.height() < 60) return {};
   // The largest type, up to a comfortable size for the window, whose card fits.
-  int base = std::clamp(std::min(room.height() / 24, room.width() / 40), 8, 17);
+  int base = std::clamp(std::min(room.height() / 24, room.width() / 40), 8, 20);
   for (;; --base) {
     const int width = std::min(room.width(), base * 38);
     const CardLayout layout(painter.font(), base, width);
