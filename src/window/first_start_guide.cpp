@@ -1,7 +1,7 @@
 #include "window/first_start_guide.h"
 
 #include <QFontMetrics>
-#include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
 
 #include "setup/settings.h"
@@ -185,6 +185,17 @@ FirstStartGuide first_start_guide(const GameSettings& settings, const GuideKeys&
                                           "hit, once per hit, then \u201cClick here to Continue\u201d.")});
   }
   return guide;
+}
+
+QString first_start_guide_text(const FirstStartGuide& guide) {
+  QStringList lines{guide.heading, guide.intro};
+  for (std::size_t i = 0; i < guide.steps.size(); ++i) {
+    const GuideStep& step = guide.steps[i];
+    const QString keys = step.keys.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(step.keys);
+    lines << QStringLiteral("%1. %2%3: %4").arg(i + 1).arg(step.title, keys, step.detail);
+  }
+  lines << guide.footer;
+  return lines.join(QLatin1Char('\n'));
 }
 
 QRect paint_first_start_guide(QPainter& painter, const FirstStartGuide& guide, const QRect& area) {

@@ -38,6 +38,9 @@ struct FirstStartGuide {
 // player fires.
 FirstStartGuide first_start_guide(const GameSettings& settings, const GuideKeys& keys);
 
+// The same as plain text, one line a part, for screen readers.
+QString first_start_guide_text(const FirstStartGuide& guide);
+
 // Draws the card centred in `area`, shrinking its type until it fits; returns where it drew.
 QRect paint_first_start_guide(QPainter& painter, const FirstStartGuide& guide, const QRect& area);
 

@@ -198,7 +198,20 @@ void GameSurface::update_cursor(int x, int y) {
   setCursor(*sight_);
 }
 
+void GameSurface::set_guide_keys(GuideKeys keys) {
+  guide_keys_ = std::move(keys);
+  describe_guide();
+}
+
+void GameSurface::describe_guide() {
+  const bool shown = guide_keys_ && match_.play_state() == PlayState::Idle;
+  const QString description =
+      shown ? first_start_guide_text(first_start_guide(match_.settings(), *guide_keys_)) : QString();
+  if (accessibleDescription() != description) setAccessibleDescription(description);
+}
+
 void GameSurface::announce_changes() {
+  describe_guide();
   // Without a screen reader listening there is no one to tell, and no interface is made.
   if (flow_ == nullptr || (!announcer_ && !QAccessible::isActive())) return;
   const auto send = [this](QAccessibleInterface* part, QAccessible::Event type) {

@@ -49,7 +49,7 @@ class GameSurface : public QWidget {
   // A left click at the centre of a place, as assistive technology's press action asks.
   void click_place(const FocusPlace& place);
   // The keys the idle window's guidance names; until they are given it is not drawn.
-  void set_guide_keys(GuideKeys keys) { guide_keys_ = std::move(keys); }
+  void set_guide_keys(GuideKeys keys);
   // Where the guidance was drawn last (empty when it was not).
   QRect guide_rect() const { return guide_rect_; }
 
@@ -69,6 +69,8 @@ class GameSurface : public QWidget {
  private:
   void press(QMouseEvent* event);
   void show_focus(bool visible);
+  // Screen readers read the guidance as the surface's description while it shows.
+  void describe_guide();
 
   const Match& match_;
   Layout& layout_;

@@ -391,6 +391,11 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   QCOMPARE(pixel_rgb(idle, card.topLeft() + QPoint(card.width() / 2, 4)), (Rgb{252, 252, 249}));
   QCOMPARE(pixel_rgb(idle, card.topLeft() - QPoint(3, 3)), stock_grey);
   QCOMPARE(pixel_rgb(idle, rect_centre(layout.status_rect)), stock_grey);
+  // Screen readers read the same steps, with the keys the menu gives.
+  const QString told = running.surface()->accessibleDescription();
+  QVERIFY2(told.contains(QStringLiteral("Lay out your fleet (Ctrl+L)")) &&
+               told.contains(QStringLiteral("Start a game (Ctrl+N)")),
+           qPrintable(told));
 
   match.mutable_settings().AutomaticMode = 0;
   match.mutable_settings().NumberOfShots = 2;
@@ -398,6 +403,7 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   running.press_cell(1, 2);
   QImage aiming = running.grab();
   QVERIFY(running.surface()->guide_rect().isEmpty());
+  QVERIFY(running.surface()->accessibleDescription().isEmpty());
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 1, 2)), colour_rgb(Colour::LightCyan));
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 2, 2)), colour_rgb(Colour::White));
   const Rect cell = grid_cell_rect(layout, 2, 2);
