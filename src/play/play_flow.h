@@ -55,6 +55,8 @@ class PlayFlow {
   // when it was saved (the hint counted again; the view told to redraw everything and given the
   // title and background). false: nothing changed (and *why says what was wrong, in English).
   bool resume(std::string_view text, std::string* why = nullptr);
+  // Where the keyboard focus stands, kept with the game at the next save (it changes nothing).
+  void keep_focus(const FocusPlace& focus);
 
   Match& match() { return match_; }
   const Match& match() const { return match_; }

@@ -44,7 +44,10 @@ void GameTextWriter::board(const Board& board) {
 }
 
 bool parse_number(std::string_view word, long long low, long long high, long long& value) {
+  // Written as the writer writes numbers, and no other way: no sign but a minus, no leading zero.
   if (word.empty() || word.size() > 20 || word.front() == '+') return false;
+  const std::string_view digits = word.front() == '-' ? word.substr(1) : word;
+  if (digits.empty() || (digits.front() == '0' && (digits.size() > 1 || digits.size() != word.size()))) return false;
   const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
   return result.ec == std::errc() && result.ptr == word.data() + word.size() && value >= low && value <= high;
 }
@@ -128,6 +131,24 @@ bool GameTextReader::board(std::string_view name, int size, long long low, long 
       cells[static_cast<std::size_t>(x + y * size)] = static_cast<std::int32_t>(value);
     }
   }
+  return true;
+}
+
+bool GameTextReader::text(std::string_view key, std::size_t max_size, std::string& out) {
+  words_.clear();
+  if (at_ >= text_.size()) return fail("the file ends too early");
+  const std::size_t end = text_.find('\n', at_);
+  ++line_number_;
+  if (end == std::string_view::npos) return fail("the last line has no line end");
+  line_ = text_.substr(at_, end - at_);
+  at_ = end + 1;
+  if (line_.size() <= key.size() || line_.substr(0, key.size()) != key || line_[key.size()] != ' ')
+    return fail(std::string("expected \"") + std::string(key) + "\" and a text");
+  const std::string_view rest = line_.substr(key.size() + 1);
+  if (rest.size() > max_size) return fail(std::string("\"") + std::string(key) + "\" is too long");
+  for (char c : rest)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return fail("the line holds a control character");
+  out = std::string(rest);
   return true;
 }
 

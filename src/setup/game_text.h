@@ -53,6 +53,8 @@ class GameTextReader {
   bool choice(std::string_view key, std::initializer_list<std::string_view> choices, int& index);
   // The line "board NAME" and `size` rows of `size` numbers within low..high.
   bool board(std::string_view name, int size, long long low, long long high, std::vector<std::int32_t>& cells);
+  // The line `key TEXT`, TEXT taken as it is (blanks too), at most max_size characters.
+  bool text(std::string_view key, std::size_t max_size, std::string& out);
   // The rest of the text must be empty.
   bool at_end();
 
@@ -72,7 +74,8 @@ class GameTextReader {
   std::string why_;
 };
 
-// A whole decimal number within low..high (an optional minus sign, then digits), or false.
+// A whole decimal number within low..high as the writer writes it (an optional minus sign, then
+// digits without a leading zero), or false.
 bool parse_number(std::string_view word, long long low, long long high, long long& value);
 
 }  // namespace vornmark

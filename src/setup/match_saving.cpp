@@ -275,6 +275,20 @@ bool Match::read_snapshot(GameTextReader& in, MatchSnapshot& s) const {
     }
   }
 
+  // A side's counter runs at most one volley ahead of its shots: two for the player, whose first
+  // volley is number 2 in a game the computer opened, and any number while the computer plays
+  // alone; the computer skips volleys only where it found no shot to fire, which the player's
+  // reports in Manual mode can bring about.
+  if (s.play_state != PlayState::Idle) {
+    const int player_latest = *std::max_element(s.his_shots.begin(), s.his_shots.end());
+    if (s.simulation_mode == 0 && c.player_volley > player_latest + 2)
+      return in.fail("the player's volley counter runs ahead of the player's shots");
+    const int computer_latest = *std::max_element(s.my_shots.begin(), s.my_shots.end());
+    const bool free_cell = std::count(s.my_shots.begin(), s.my_shots.end(), 0) > 0;
+    if (s.settings.AutomaticMode != 0 && free_cell && c.computer_volley > computer_latest + 1)
+      return in.fail("the computer's volley counter runs ahead of the computer's shots");
+  }
+
   // While the player aims, the volley's shots on "HIS SHOTS" are those the counter has placed.
   if (s.play_state == PlayState::PlayerAiming) {
     const long long placed = std::count(s.his_shots.begin(), s.his_shots.end(), c.player_volley);
