@@ -39,6 +39,9 @@ class GameSurface : public QWidget {
   // The focus place of the keys, inside the grid as it is now.
   FocusPlace focus_place() const;
   // The focus with each zone's own position, as the game keeps it.
+  // The focus with each zone's own position, as the game keeps it.
+  FocusPlace held_focus() const { return focus_.held(); }
+  void hold_focus(const FocusPlace& place) { focus_.hold(place); }
   // The focus frame shows once a key of the game was used, until the next mouse press.
   bool focus_visible() const { return focus_visible_; }
   // Tells assistive technology what changed since the last input: the focus place, the texts of

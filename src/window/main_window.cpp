@@ -74,10 +74,7 @@ MainWindow::~MainWindow() {
   // A game that goes on at the next start is not abandoned.
   const bool kept = keep_game_now();
   keeper_.reset();
-  if (!kept)
-    recorder_.program_ends();
-  else
-    recorder_.save();
+  recorder_.program_ends(kept ? GameRecorder::GameInPlay::Kept : GameRecorder::GameInPlay::Abandoned);
 }
 
 void MainWindow::write_settings() { save_settings(match_.settings(), match_.settings_dir()); }
@@ -89,6 +86,7 @@ void MainWindow::keep_game_in(const std::filesystem::path& dir) {
   if (start != GameKeeper::Start::Resumed) return;
   // The resumed game's settings may lay the window out for another grid and check the menu.
   layout_window(layout_, match_, surface_->width(), surface_->height());
+  surface_->hold_focus(flow_.scene().focus);
   action(kCommandHint)->setChecked(match_.settings().Hint != 0);
   action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
   surface_->update();
@@ -97,11 +95,13 @@ void MainWindow::keep_game_in(const std::filesystem::path& dir) {
 
 bool MainWindow::keep_game_now() {
   if (keeper_ == nullptr) return false;
+  flow_.keep_focus(surface_->held_focus());
   return keeper_->save_now();
 }
 
 void MainWindow::game_changed() {
   if (keeper_ == nullptr) return;
+  flow_.keep_focus(surface_->held_focus());
   keeper_->game_changed();
   if (const std::string note = keeper_->failure_note(); !note.empty()) tell_later(note);
 }
