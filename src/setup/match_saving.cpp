@@ -281,7 +281,10 @@ bool Match::read_snapshot(GameTextReader& in, MatchSnapshot& s) const {
   // reports in Manual mode can bring about.
   if (s.play_state != PlayState::Idle) {
     const int player_latest = *std::max_element(s.his_shots.begin(), s.his_shots.end());
-    if (s.simulation_mode == 0 && c.player_volley > player_latest + 2)
+    // Where the next press begins the player's next volley, it is at most one ahead already.
+    const bool turn_next =
+        s.play_state == PlayState::PlayerVolleyShown || s.play_state == PlayState::ComputerVolleyShown;
+    if (s.simulation_mode == 0 && c.player_volley > player_latest + (turn_next ? 1 : 2))
       return in.fail("the player's volley counter runs ahead of the player's shots");
     const int computer_latest = *std::max_element(s.my_shots.begin(), s.my_shots.end());
     const bool free_cell = std::count(s.my_shots.begin(), s.my_shots.end(), 0) > 0;
