@@ -13,10 +13,7 @@ namespace vornmark {
 
 namespace {
 
-// Far beyond any game (a volley fires at least one shot at a grid of at most 900 cells, and
-// simulated games add at most one volley of the player's per volley of the computer's), and
-// far from overflowing.
-constexpr long long kMaxVolley = 1000000;
+constexpr long long kMaxVolley = kMaxSavedVolley;
 constexpr long long kMaxGames = 1000000000;
 
 constexpr const char* kStateWords[] = {"idle",         "computer-volley", "aiming",  "player-volley",
