@@ -167,7 +167,8 @@ bool PlayFlow::resume(std::string_view text, std::string* why) {
   long long value = 0;
   if (!in.number("background", value, 0, static_cast<int>(Colour::Orange))) return refuse();
   scene.background_colour = static_cast<Colour>(value);
-  if (!in.number("highlight", value, 0, match.counters.player_volley)) return refuse();
+  // Left from a press on a panel that no release ended, perhaps in a game since replaced.
+  if (!in.number("highlight", value, 0, kMaxSavedVolley)) return refuse();
   scene.highlight_volley = static_cast<int>(value);
   if (!in.number("selected", value, 0, kFleetSize - 1)) return refuse();
   scene.selected_ship = static_cast<int>(value);

@@ -13,10 +13,7 @@ namespace vornmark {
 
 namespace {
 
-// Far beyond any game (a volley fires at least one shot at a grid of at most 900 cells, and
-// simulated games add at most one volley of the player's per volley of the computer's), and
-// far from overflowing.
-constexpr long long kMaxVolley = 1000000;
+constexpr long long kMaxVolley = kMaxSavedVolley;
 constexpr long long kMaxGames = 1000000000;
 
 constexpr const char* kStateWords[] = {"idle",         "computer-volley", "aiming",  "player-volley",
@@ -281,7 +278,10 @@ bool Match::read_snapshot(GameTextReader& in, MatchSnapshot& s) const {
   // reports in Manual mode can bring about.
   if (s.play_state != PlayState::Idle) {
     const int player_latest = *std::max_element(s.his_shots.begin(), s.his_shots.end());
-    if (s.simulation_mode == 0 && c.player_volley > player_latest + 2)
+    // Where the next press begins the player's next volley, it is at most one ahead already.
+    const bool turn_next =
+        s.play_state == PlayState::PlayerVolleyShown || s.play_state == PlayState::ComputerVolleyShown;
+    if (s.simulation_mode == 0 && c.player_volley > player_latest + (turn_next ? 1 : 2))
       return in.fail("the player's volley counter runs ahead of the player's shots");
     const int computer_latest = *std::max_element(s.my_shots.begin(), s.my_shots.end());
     const bool free_cell = std::count(s.my_shots.begin(), s.my_shots.end(), 0) > 0;

@@ -32,6 +32,11 @@ struct MatchSnapshot {
   std::vector<std::int32_t> my_sea, my_shots, his_shots, his_real_ships;
 };
 
+// Far beyond any game's volleys (a volley fires at least one shot at a grid of at most 900 cells,
+// and simulated games add at most one volley of the player's per volley of the computer's), and
+// far from overflowing.
+inline constexpr long long kMaxSavedVolley = 1000000;
+
 // The words the game file names the play states by.
 const char* play_state_word(PlayState state);
 
