@@ -46,6 +46,8 @@ class InvariantChecker {
   // Checks everything after a step; `step` names it in the message of a failed check. False
   // when a known fault was met: what follows it is not worth running.
   bool check(const char* step);
+  // A game resumed from its file may have met the planner's "Couldn't place" in its earlier run.
+  void planner_gave_up_before() { planner_gave_up_ = true; }
 
  private:
   void check_settings(const char* step) const;

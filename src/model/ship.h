@@ -52,6 +52,8 @@ class Ship {
   void set_tot_matches(int count) { tot_matches_ = count; }
   // Takes over the hit record of another ship of the same kind, slot by slot.
   void copy_hits_from(const Ship& other) { hits_ = other.hits_; }
+  // Puts back a hit record saved with a game, slot by slot.
+  void restore_hits(const std::array<std::int32_t, kMaxCells>& hits) { hits_ = hits; }
   Reporter& reporter() const { return *reporter_; }
 
  private:

@@ -6,19 +6,28 @@
 
 namespace vornmark {
 
-FleetHint::FleetHint(Platform& platform) : silent_(platform), reasoner_(silent_, {"My", "Hint pinned", "Hint"}) {}
+FleetHint::FleetHint(Platform& platform)
+    : silent_(platform), reasoner_(silent_, {"My", "Hint pinned", "Hint"}), counted_shots_(silent_) {
+  counted_shots_.allocate(kMaxGrid, kMaxGrid);
+}
 
-void FleetHint::count(const Match& match) {
+void FleetHint::count(const Match& match, const Board& counted) {
   grid_ = match.grid();
+  // Kept first: `counted` may be this very board.
+  if (&counted != &counted_shots_) {
+    counted_shots_.set_size(counted.width(), counted.height());
+    for (int y = 0; y < counted.height(); ++y)
+      for (int x = 0; x < counted.width(); ++x) counted_shots_.cell(x, y) = counted.cell(x, y);
+  }
+  const Board& shots = counted_shots_;
   reasoner_.resize(grid_);
-  reasoner_.count(match.his_shots(), match.my_fleet());
+  reasoner_.count(shots, match.my_fleet());
   for (int i = 0; i < kFleetSize; ++i) {
     const bool afloat = match.my_fleet()[static_cast<std::size_t>(i)].cells_left() > 0;
     placements_[static_cast<std::size_t>(i)] = afloat ? reasoner_.possib()[static_cast<std::size_t>(i)] : 0;
   }
   // Only the cells both boards hold: a match not yet started has boards without storage.
   highest_unshot_ = 0;
-  const Board& shots = match.his_shots();
   const Board& counts = reasoner_.cumulative();
   const int width = std::min(shots.width(), counts.width());
   const int height = std::min(shots.height(), counts.height());

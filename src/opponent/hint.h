@@ -9,6 +9,7 @@
 #include "model/board.h"
 #include "opponent/reasoner.h"
 #include "report/reporter.h"
+#include "setup/match.h"
 
 namespace vornmark {
 
@@ -23,7 +24,11 @@ class FleetHint {
   FleetHint& operator=(const FleetHint&) = delete;
 
   // Counts the computer's fleet against "HIS SHOTS" as the match has them now.
-  void count(const Match& match);
+  void count(const Match& match) { count(match, match.his_shots()); }
+  // Counts against other shots: those a count saw, to count again what it showed.
+  void count(const Match& match, const Board& shots);
+  // The shots the last count saw: "HIS SHOTS" as they were then.
+  const Board& counted_shots() const { return counted_shots_; }
 
   int grid() const { return grid_; }
   // The placements of the ships still afloat that cover a cell.
@@ -41,6 +46,7 @@ class FleetHint {
  private:
   Reporter silent_;
   Reasoner reasoner_;
+  Board counted_shots_;
   int grid_ = 0;
   int highest_unshot_ = 0;
   std::array<int, kFleetSize> placements_{};

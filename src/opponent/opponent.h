@@ -5,15 +5,31 @@
 // the one target list) and takes the match as input; it draws from the match's generator only
 // where the order of draws says so.
 
+#include <array>
+#include <cstdint>
+#include <vector>
+
 #include "model/board.h"
 #include "opponent/reasoner.h"
 #include "opponent/target_list.h"
 
 namespace vornmark {
 
+class GameTextReader;
+class GameTextWriter;
 class Match;
 class Reporter;
 class TraceLog;
+
+// What the opponent carries from one volley to the next, as the game file holds it: what its
+// last count left to be seen (the cli prints it, Vornmark's view shades it), and the first
+// record of the target list. Everything else it holds is scratch that each volley rebuilds
+// before reading it.
+struct OpponentSnapshot {
+  std::array<int, 4> possib{};
+  std::vector<std::int32_t> his_sea, cumulative;
+  TargetCandidate first_target;
+};
 
 enum class VolleyPhase : int { A = 0, B = 1, Gamma = 2, Delta = 3, Novice = 4 };
 
@@ -60,6 +76,12 @@ class Opponent {
 
   // Every board takes the grid size; plan_volley does this itself before it counts.
   void resize(int grid);
+
+  // The opponent's part of the game file, read back strictly for a grid of `grid` cells a side,
+  // and put back.
+  void save(GameTextWriter& out) const;
+  static bool read_snapshot(GameTextReader& in, int grid, OpponentSnapshot& snapshot);
+  void restore(const OpponentSnapshot& snapshot, int grid);
 
   const Reasoner& reasoner() const { return reasoner_; }
   Reasoner& reasoner() { return reasoner_; }

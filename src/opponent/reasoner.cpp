@@ -38,6 +38,17 @@ void Reasoner::count(const Board& shots, const Fleet& fleet) {
   cumulative_.dump_numbers();
 }
 
+void Reasoner::restore_counts(const std::array<int, kFleetSize>& possib, const std::vector<std::int32_t>& occupancy,
+                              const std::vector<std::int32_t>& cumulative, int grid) {
+  resize(grid);
+  possib_ = possib;
+  for (int y = 0; y < grid; ++y)
+    for (int x = 0; x < grid; ++x) {
+      occupancy_.cell(x, y) = occupancy[static_cast<std::size_t>(x + y * grid)];
+      cumulative_.cell(x, y) = cumulative[static_cast<std::size_t>(x + y * grid)];
+    }
+}
+
 void Reasoner::mark_pinned(int ship) {
   Board& tally = ship_tallies_[static_cast<std::size_t>(ship)];
   const int id = guesses_[static_cast<std::size_t>(ship)].id();

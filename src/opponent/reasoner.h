@@ -7,6 +7,8 @@
 // reporter it was made with; a reporter whose log is never opened keeps it silent.
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "model/board.h"
 #include "setup/fleet.h"
@@ -49,6 +51,10 @@ class Reasoner {
   Board& mutable_ship_tally(int ship) { return ship_tallies_[static_cast<std::size_t>(ship)]; }
   // The reasoner's copies of the ships: the fleet's hit records, and scratch placed cells.
   Fleet& guesses() { return guesses_; }
+  // What a count left to be seen (the placements, the pinned ships, the summed counts), put back
+  // as saved with a game; the rest is scratch that the next count rebuilds.
+  void restore_counts(const std::array<int, kFleetSize>& possib, const std::vector<std::int32_t>& occupancy,
+                      const std::vector<std::int32_t>& cumulative, int grid);
   const Fleet& guesses() const { return guesses_; }
 
  private:

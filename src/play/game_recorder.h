@@ -16,6 +16,8 @@
 
 namespace vornmark {
 
+class GameTextReader;
+class GameTextWriter;
 class Match;
 class Platform;
 
@@ -32,7 +34,21 @@ class GameRecorder {
   void game_won();
   void game_lost();
   // The program ends: the game in play is abandoned and the file written, without a message.
-  void program_ends();
+  // A game kept in the game file to be resumed is not abandoned: it goes on in the next run.
+  enum class GameInPlay { Abandoned, Kept };
+  void program_ends(GameInPlay game = GameInPlay::Abandoned);
+
+  // The current game's part of the game file: whether it counts, what it is recorded under and
+  // the player's volleys so far. read_snapshot checks it, restore puts it back.
+  struct Snapshot {
+    int course = 0;
+    RecordKey key;
+    int player_volleys = 0;
+  };
+  void save(GameTextWriter& out) const;
+  static void save_none(GameTextWriter& out);  // for a flow that records nothing
+  static bool read_snapshot(GameTextReader& in, Snapshot& snapshot);
+  void restore(const Snapshot& snapshot);
 
   // Writes the games that ended since the last save; true when none is left unwritten.
   bool save();

@@ -17,6 +17,7 @@ void PlayFlow::enter_place_mode() {
   scene_.shown_board = ShownBoard::HisRealShips;
   match_.mutable_his_real_ships().clear();
   scene_.shown_fleet = ShownFleet::His;
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -27,6 +28,7 @@ void PlayFlow::select_ship(int ship) {
   }
   view_.invalidate_panel(scene_.selected_ship);
   scene_.selected_ship = ship;
+  view_.game_changed();
   view_.invalidate_panel(ship);
 }
 
@@ -49,6 +51,7 @@ void PlayFlow::place_at(int column, int row) {
   }
   // A ship that fits in no orientation stays off the board, unplaced, so New Game names it.
   if (!placed) ship.unplace();
+  view_.game_changed();
   view_.invalidate_ship_cells(ship);
 }
 
@@ -73,6 +76,7 @@ void PlayFlow::rotate_placed(int column, int row) {
     ship.rotate();
     if (place_ship(board, ship)) break;
   }
+  view_.game_changed();
   view_.invalidate_ship_cells(ship);
 }
 
@@ -86,6 +90,7 @@ void PlayFlow::scatter() {
   view_.invalidate_grid();
   random_place_fleet(match_.random(), match_.grid(), fleet, board);
   scene_.selected_ship = 0;
+  view_.game_changed();
 }
 
 }  // namespace vornmark

@@ -32,12 +32,14 @@ void PlayFlow::show_hint(bool on) {
     update_counts();
   else
     point_scene_at_counts();
+  view_.game_changed();
   view_.redraw_all();
 }
 
 void PlayFlow::show_vornmark_view(bool on) {
   match_.mutable_settings().VornmarkView = on ? 1 : 0;
   point_scene_at_counts();
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -155,6 +157,7 @@ void PlayFlow::start_player_turn() {
   VolleyCounters& counters = match_.mutable_counters();
   counters.player_volley += 1;
   counters.next_shot = 1;
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -166,7 +169,7 @@ void PlayFlow::start_computer_turn() {
   std::string title = std::string("Vornmark ") + phase_letter(phase);
   if (match_.settings().VornmarkView != 0)
     title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
-  view_.set_title(title);
+  set_title(title);
   const CellsLeft before = cells_left_by_ship(match_.his_fleet());
   if (match_.settings().AutomaticMode != 0) {
     match_.take_real_hits();
@@ -175,6 +178,7 @@ void PlayFlow::start_computer_turn() {
   sound_computer_volley(before);
   show_computer_side();
   match_.mutable_counters().next_shot = 1;
+  view_.game_changed();
   view_.redraw_all();
   if (match_.settings().PauseVornmark == 0 && match_.play_state() != PlayState::ComputerWon) start_player_turn();
 }
@@ -203,10 +207,16 @@ void PlayFlow::resolve_player_volley() {
 
   if (fleet_cells_left(match_.my_fleet()) == 0) {
     match_.set_play_state(PlayState::PlayerWon);
+    // Kept before the recorder may say that its file could not be written.
+    view_.game_changed();
     if (recorder_ != nullptr) recorder_->game_won();
   }
+  if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) {
+    view_.game_changed();
+    sound_player_volley(before);
+    return;
+  }
   sound_player_volley(before);
-  if (match_.settings().PausePlayer != 0 || match_.play_state() == PlayState::PlayerWon) return;
   if (match_.settings().DefenseMode != 0)
     start_player_turn();
   else
@@ -216,7 +226,12 @@ void PlayFlow::resolve_player_volley() {
 void PlayFlow::check_computer_won() {
   if (fleet_cells_left(match_.his_fleet()) != 0) return;
   match_.set_play_state(PlayState::ComputerWon);
-  if (recorder_ != nullptr) recorder_->game_lost();
+  // Kept before the recorder may say that its file could not be written, and again after.
+  view_.game_changed();
+  if (recorder_ != nullptr) {
+    recorder_->game_lost();
+    view_.game_changed();
+  }
   view_.invalidate_status();
   view_.invalidate_legend();
 }
@@ -224,6 +239,7 @@ void PlayFlow::check_computer_won() {
 void PlayFlow::reveal() {
   show(PlayState::FleetRevealed, Colour::Teal);
   show_player_side();
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -252,6 +268,7 @@ void PlayFlow::start_new_game() {
     show(PlayState::PlayerAiming, Colour::Teal);
     show_player_side();
   }
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -267,6 +284,7 @@ void PlayFlow::play_again() {
   show(PlayState::PlayerAiming, Colour::Teal);
   show_player_side();
   match_.mutable_counters().player_volley = 1;
+  view_.game_changed();
   view_.redraw_all();
 }
 
@@ -276,6 +294,7 @@ void PlayFlow::new_game_from_options() {
   // or the next lift, turn or scatter would leave copies of ships behind.
   const bool placing = match_.play_state() == PlayState::Placing;
   begin_game(Match::Counted::Yes, placing ? Match::PlayerFleet::KeptWhereItLies : Match::PlayerFleet::Unplaced);
+  view_.game_changed();
 }
 
 void PlayFlow::report_hit(int ship_index, int cell) {
@@ -295,6 +314,7 @@ void PlayFlow::report_hit(int ship_index, int cell) {
   } else {
     view_.beep();
   }
+  view_.game_changed();
   check_computer_won();
   // The report that sinks a ship, or the last one, is heard as the volley's outcome.
   if (match_.play_state() == PlayState::ComputerWon)
@@ -311,6 +331,7 @@ void PlayFlow::aim(int column, int row) {
     // Taking a shot of this volley back.
     his_shots.at(column, row) = 0;
     counters.next_shot -= 1;
+    view_.game_changed();
     view_.invalidate_legend();
     if (counters.next_shot == counters.player_shots_per_volley) view_.invalidate_status();
   } else if (shot != 0 || counters.next_shot > counters.player_shots_per_volley) {
@@ -319,6 +340,8 @@ void PlayFlow::aim(int column, int row) {
   } else {
     his_shots.record_shot(counters.player_volley, column, row);
     counters.next_shot += 1;
+    // The shots of a volley being aimed are kept too: a save costs far less than a press.
+    view_.game_changed();
     view_.invalidate_legend();
     // A one-shot volley is resolved at its shot: the outcome is the one sound heard.
     const bool complete = counters.next_shot > counters.player_shots_per_volley;

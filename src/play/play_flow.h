@@ -3,6 +3,9 @@
 // the course of the game. It changes the match, calls the opponent, sets the scene and asks the
 // view for redraws; it never draws.
 
+#include <string>
+#include <string_view>
+
 #include "opponent/hint.h"
 #include "opponent/opponent.h"
 #include "play/click_target.h"
@@ -47,6 +50,16 @@ class PlayFlow {
   // Whether the hint is on: games played with it are recorded apart.
   bool hint_on() const { return match_.settings().Hint != 0; }
 
+  // The whole game in progress as the text of the game file (match, opponent's carried state,
+  // scene, recorder's state of the current game). Cheap: well under 1 ms at 30 x 30.
+  std::string saved_game() const;
+  // Reads such a text strictly. true: the flow, match, opponent, scene and recorder are exactly as
+  // when it was saved (the hint counted again; the view told to redraw everything and given the
+  // title and background). false: nothing changed (and *why says what was wrong, in English).
+  bool resume(std::string_view text, std::string* why = nullptr);
+  // Where the keyboard focus stands, kept with the game at the next save (it changes nothing).
+  void keep_focus(const FocusPlace& focus);
+
   Match& match() { return match_; }
   const Match& match() const { return match_; }
   View& view() { return view_; }
@@ -67,6 +80,9 @@ class PlayFlow {
   void play(Sound sound);
   void sound_player_volley(const CellsLeft& before);
   void sound_computer_volley(const CellsLeft& before);
+
+  // The window title, kept so that a resumed game shows it again.
+  void set_title(const std::string& title);
 
   // Turn steps.
   void start_player_turn();
@@ -99,6 +115,7 @@ class PlayFlow {
   Scene scene_;
   GameRecorder* recorder_ = nullptr;
   bool silent_ = false;  // while the Simulation command plays
+  std::string title_ = "Vornmark";
 };
 
 }  // namespace vornmark

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "play/focus_place.h"
+
 namespace vornmark {
 
 class FleetHint;
@@ -34,6 +36,9 @@ struct Scene {
   Colour background_colour = Colour::Grey;
   int highlight_volley = 0;  // the volley whose shots show Yellow while aiming; 0 for none
   int selected_ship = 0;     // the ship a press on the grid lays in Place mode
+  // Where the keyboard focus was when the game was last kept: the window and the scripted driver
+  // hand it over before saving, and take it back after resuming.
+  FocusPlace focus;
   // The counting made visible, null while switched off: the hint over the computer's fleet,
   // shaded while the player aims, and the opponent's reasoning about the player's fleet, shaded
   // while its volley is shown.

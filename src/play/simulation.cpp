@@ -2,6 +2,7 @@
 // random until that fleet is sunk.
 
 #include "play/play_flow.h"
+#include "play/view.h"
 #include "setup/start_up.h"
 
 namespace vornmark {
@@ -24,6 +25,7 @@ void PlayFlow::run_simulation() {
     }
   } while (match_.play_state() != PlayState::ComputerWon);
   silent_ = false;
+  view_.game_changed();
 }
 
 }  // namespace vornmark

@@ -33,6 +33,11 @@ class View {
 
   // What just happened, to be heard; headless views stay silent.
   virtual void play_sound(Sound) {}
+
+  // The game changed in a way worth keeping (a volley resolved, a turn changed, hits reported, the
+  // game ended, a menu command changed it). Called before the change is shown and before any
+  // message box of that step.
+  virtual void game_changed() {}
 };
 
 }  // namespace vornmark

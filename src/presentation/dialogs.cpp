@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "play/play_flow.h"
+#include "play/view.h"
 #include "setup/match.h"
 
 namespace vornmark {
@@ -50,7 +51,9 @@ OptionsDialogState options_dialog_init(const Match& match) {
   return state;
 }
 
-DialogOkResult options_dialog_ok(PlayFlow& flow, const OptionsDialogState& state) {
+namespace {
+
+DialogOkResult apply_options(PlayFlow& flow, const OptionsDialogState& state) {
   Match& match = flow.match();
   GameSettings& s = match.mutable_settings();
   // Each choice leads to the mode chosen, from Offense too.
@@ -90,6 +93,15 @@ DialogOkResult options_dialog_ok(PlayFlow& flow, const OptionsDialogState& state
   }
   s.NumberOfShots = static_cast<int>(shots);
   return {true, DialogFocus::None};
+}
+
+}  // namespace
+
+DialogOkResult options_dialog_ok(PlayFlow& flow, const OptionsDialogState& state) {
+  const DialogOkResult result = apply_options(flow, state);
+  // The game is played under what OK set, even where a later check failed: it is kept.
+  flow.view().game_changed();
+  return result;
 }
 
 std::string geometry_dialog_init(const Match& match) {

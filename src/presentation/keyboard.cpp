@@ -112,6 +112,14 @@ bool KeyboardFocus::move(Key key, int grid) {
   return true;  // the status button is one place: the arrows stay on it
 }
 
+void KeyboardFocus::hold(const FocusPlace& place) {
+  zone_ = place.zone;
+  column_ = place.column;
+  row_ = place.row;
+  ship_ = place.ship;
+  cell_ = place.cell;
+}
+
 void KeyboardFocus::follow(const ClickTarget& target) {
   switch (target.kind) {
     case ClickKind::GridCell:

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "play/click_target.h"
+#include "play/focus_place.h"
 #include "presentation/rect.h"
 
 namespace vornmark {
@@ -40,18 +41,6 @@ inline bool moves_focus(Key key) { return key < Key::Space; }
 // The key of a name as scripts write it ("Left", "Backtab", "R", "1"), or none.
 std::optional<Key> key_named(std::string_view name);
 
-enum class FocusZone { Grid, Panels, Status };
-
-struct FocusPlace {
-  FocusZone zone = FocusZone::Grid;
-  int column = 0;  // Grid
-  int row = 0;     // Grid
-  int ship = 0;    // Panels: fleet index 0 to 3
-  int cell = 0;    // Panels: cell of the ship's panel
-
-  friend bool operator==(const FocusPlace&, const FocusPlace&) = default;
-};
-
 // Where the focus is, and how the moving keys move it. The grid and the panels each keep their
 // own position, so Tab and Shift+Tab come back to the cell left there.
 class KeyboardFocus {
@@ -62,6 +51,9 @@ class KeyboardFocus {
   bool move(Key key, int grid);
   // Puts the focus on the place a mouse press landed on; Nothing leaves it where it is.
   void follow(const ClickTarget& target);
+  // The whole state, each zone's own position as it was left, for keeping it with the game.
+  FocusPlace held() const { return {zone_, column_, row_, ship_, cell_}; }
+  void hold(const FocusPlace& place);
 
  private:
   FocusZone zone_ = FocusZone::Grid;

@@ -19,6 +19,9 @@
 namespace vornmark {
 
 struct StartUpOptions;
+struct MatchSnapshot;
+class GameTextReader;
+class GameTextWriter;
 
 struct VolleyCounters {
   int player_volley = 0;
@@ -92,6 +95,14 @@ class Match {
   // A hit of the player's current volley on the computer's ship: recorded on the ship, and the
   // player's volleys shrink by one shot, never below one.
   void score_player_hit(int ship_index);
+
+  // The match's part of the game file. read_snapshot checks everything it reads against the
+  // rules and this match's ship shapes: a text that holds no possible match gives false, and the
+  // reader says why. restore then makes the match what the snapshot holds; the switches other
+  // than D0, the settings folder and the trace stay as this run set them.
+  void save(GameTextWriter& out) const;
+  bool read_snapshot(GameTextReader& in, MatchSnapshot& snapshot) const;
+  void restore(const MatchSnapshot& snapshot);
 
  private:
   friend void start_up(Match& match, const StartUpOptions& options);

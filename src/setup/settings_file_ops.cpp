@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace vornmark {
 
@@ -28,6 +29,23 @@ bool write_all(SettingsFileOps& ops, int fd, const std::string& text) {
   return true;
 }
 
+// The process's file mode mask. Read from /proc where it can be, since setting it to read it
+// would change it for a moment for every thread (the game file is saved from a worker thread).
+mode_t current_umask() {
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    unsigned mask = 0;
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, status) != nullptr)
+      found = std::sscanf(line, "Umask: %o", &mask) == 1;
+    std::fclose(status);
+    if (found) return static_cast<mode_t>(mask);
+  }
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
 // The new file gets the permissions of the one it replaces, or those of a newly created file.
 void give_mode(int fd, const std::filesystem::path& replaced, bool existed) {
   struct stat info;
@@ -35,9 +53,7 @@ void give_mode(int fd, const std::filesystem::path& replaced, bool existed) {
   if (existed && ::stat(replaced.c_str(), &info) == 0) {
     mode = info.st_mode & 07777;
   } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+    mode = 0666 & ~current_umask();
   }
   ::fchmod(fd, mode);
 }

@@ -86,6 +86,11 @@ void GameSurface::paintEvent(QPaintEvent*) {
   QtCanvas canvas(painter, logicalDpiY());
   paint_window(match_, flow_->scene(), layout_, canvas);
   if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas);
+  guide_rect_ = QRect();
+  // Clear of the status button's place, which the first game fills.
+  if (guide_keys_ && match_.play_state() == PlayState::Idle)
+    guide_rect_ = paint_first_start_guide(painter, first_start_guide(match_.settings(), *guide_keys_),
+                                          QRect(0, 0, width(), layout_.status_rect.top - 4));
 }
 
 void GameSurface::resizeEvent(QResizeEvent* event) {
@@ -193,7 +198,20 @@ void GameSurface::update_cursor(int x, int y) {
   setCursor(*sight_);
 }
 
+void GameSurface::set_guide_keys(GuideKeys keys) {
+  guide_keys_ = std::move(keys);
+  describe_guide();
+}
+
+void GameSurface::describe_guide() {
+  const bool shown = guide_keys_ && match_.play_state() == PlayState::Idle;
+  const QString description =
+      shown ? first_start_guide_text(first_start_guide(match_.settings(), *guide_keys_)) : QString();
+  if (accessibleDescription() != description) setAccessibleDescription(description);
+}
+
 void GameSurface::announce_changes() {
+  describe_guide();
   // Without a screen reader listening there is no one to tell, and no interface is made.
   if (flow_ == nullptr || (!announcer_ && !QAccessible::isActive())) return;
   const auto send = [this](QAccessibleInterface* part, QAccessible::Event type) {

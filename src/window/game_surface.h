@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "presentation/keyboard.h"
+#include "window/first_start_guide.h"
 
 namespace vornmark {
 
@@ -37,6 +38,10 @@ class GameSurface : public QWidget {
   const PlayFlow* flow() const { return flow_; }
   // The focus place of the keys, inside the grid as it is now.
   FocusPlace focus_place() const;
+  // The focus with each zone's own position, as the game keeps it.
+  // The focus with each zone's own position, as the game keeps it.
+  FocusPlace held_focus() const { return focus_.held(); }
+  void hold_focus(const FocusPlace& place) { focus_.hold(place); }
   // The focus frame shows once a key of the game was used, until the next mouse press.
   bool focus_visible() const { return focus_visible_; }
   // Tells assistive technology what changed since the last input: the focus place, the texts of
@@ -46,6 +51,10 @@ class GameSurface : public QWidget {
   void set_announcer(std::function<void(QAccessibleEvent*)> announcer) { announcer_ = std::move(announcer); }
   // A left click at the centre of a place, as assistive technology's press action asks.
   void click_place(const FocusPlace& place);
+  // The keys the idle window's guidance names; until they are given it is not drawn.
+  void set_guide_keys(GuideKeys keys);
+  // Where the guidance was drawn last (empty when it was not).
+  QRect guide_rect() const { return guide_rect_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -63,6 +72,8 @@ class GameSurface : public QWidget {
  private:
   void press(QMouseEvent* event);
   void show_focus(bool visible);
+  // Screen readers read the guidance as the surface's description while it shows.
+  void describe_guide();
 
   const Match& match_;
   Layout& layout_;
@@ -73,6 +84,8 @@ class GameSurface : public QWidget {
   bool focus_visible_ = false;
   bool space_held_ = false;
   std::function<void(QAccessibleEvent*)> announcer_;
+  std::optional<GuideKeys> guide_keys_;
+  QRect guide_rect_;
   // What assistive technology was told last.
   FocusPlace announced_place_;
   QString announced_legend_;

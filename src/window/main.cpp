@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "setup/game_file.h"
 #include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
@@ -52,21 +53,28 @@ int main(int argc, char** argv) {
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   MainWindow window(*match, platform, screen.size());
+  // The game in progress at the last end, opened as it was.
+  if (const std::optional<std::filesystem::path> state = game_state_directory()) window.keep_game_in(*state);
   window.move(screen.topLeft());
   // Maximised, the window manager or compositor fits the whole frame, title bar included, into
   // the area the panels leave; without one the window keeps the available area.
   window.showMaximized();
 
-  // A session about to end may not let the program end by itself, so the settings are written
-  // when it asks. SIGTERM closes every window, ending the program as File/Exit does; the settings
-  // are written first, as a warning box closed so answers Cancel, which ends at once.
+  // A session about to end may not let the program end by itself, so the settings and the game
+  // are written when it asks. SIGTERM closes every window, ending the program as File/Exit does;
+  // both are written first, as a warning box closed so answers Cancel, which ends at once.
 #ifndef QT_NO_SESSIONMANAGER
   QObject::connect(
       &application, &QGuiApplication::commitDataRequest, &window,
-      [&window](QSessionManager&) { window.write_settings(); }, Qt::DirectConnection);
+      [&window](QSessionManager&) {
+        window.write_settings();
+        window.keep_game_now();
+      },
+      Qt::DirectConnection);
 #endif
   const TerminationSignal termination([&window] {
     window.write_settings();
+    window.keep_game_now();
     QApplication::closeAllWindows();
   });
   return application.exec();

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "presentation/dialogs.h"
 #include "presentation/printing.h"
 #include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/statistics_file.h"
+#include "window/game_keeper.h"
 #include "window/game_surface.h"
 #include "window/geometry_dialog.h"
 #include "window/help_window.h"
@@ -43,6 +45,7 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
   setCentralWidget(surface_);
   surface_->set_flow(&flow_);
   flow_.set_recorder(&recorder_);
+  view_.set_game_changed([this] { game_changed(); });
   surface_->setFocus();
   set_surface_background(*surface_, kStockLightGrey);
 
@@ -55,6 +58,8 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
   surface_->set_sight_cursor(std::move(sight));
 
   build_menu();
+  const auto keys_of = [this](int id) { return action(id)->shortcut().toString(QKeySequence::NativeText); };
+  surface_->set_guide_keys({keys_of(kCommandPlace), keys_of(kCommandNewGame), keys_of(kCommandHelp)});
   resize(size);
 
   platform_.set_main_window(this);
@@ -66,10 +71,44 @@ MainWindow::~MainWindow() {
   platform_.set_main_window(nullptr);
   platform_.set_busy_cursor(false);
   write_settings();
-  recorder_.program_ends();
+  // A game that goes on at the next start is not abandoned.
+  const bool kept = keep_game_now();
+  keeper_.reset();
+  recorder_.program_ends(kept ? GameRecorder::GameInPlay::Kept : GameRecorder::GameInPlay::Abandoned);
 }
 
 void MainWindow::write_settings() { save_settings(match_.settings(), match_.settings_dir()); }
+
+void MainWindow::keep_game_in(const std::filesystem::path& dir) {
+  keeper_ = std::make_unique<GameKeeper>(flow_, dir);
+  const GameKeeper::Start start = keeper_->start();
+  if (!keeper_->note().empty()) tell_later(keeper_->note());
+  if (start != GameKeeper::Start::Resumed) return;
+  // The resumed game's settings may lay the window out for another grid and check the menu.
+  layout_window(layout_, match_, surface_->width(), surface_->height());
+  surface_->hold_focus(flow_.scene().focus);
+  action(kCommandHint)->setChecked(match_.settings().Hint != 0);
+  action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
+  surface_->update();
+  surface_->announce_changes();
+}
+
+bool MainWindow::keep_game_now() {
+  if (keeper_ == nullptr) return false;
+  flow_.keep_focus(surface_->held_focus());
+  return keeper_->save_now();
+}
+
+void MainWindow::game_changed() {
+  if (keeper_ == nullptr) return;
+  flow_.keep_focus(surface_->held_focus());
+  keeper_->game_changed();
+  if (const std::string note = keeper_->failure_note(); !note.empty()) tell_later(note);
+}
+
+void MainWindow::tell_later(const std::string& note) {
+  QTimer::singleShot(0, this, [this, note] { information_box(platform_, note); });
+}
 
 QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
   QAction* action = menu->addAction(QString::fromUtf8(text));
@@ -186,6 +225,8 @@ void MainWindow::handle_command(int id) {
 void MainWindow::options() {
   OptionsDialog dialog(flow_, this);
   dialog.exec();
+  // A change of mode changes what the idle window's guidance says.
+  surface_->update();
 }
 
 void MainWindow::geometry() {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <filesystem>
 #include <memory>
 
 #include "play/game_recorder.h"
@@ -16,6 +17,7 @@
 namespace vornmark {
 
 class Match;
+class GameKeeper;
 class GameSurface;
 class Printers;
 class QtPlatform;
@@ -27,12 +29,21 @@ class MainWindow : public QMainWindow {
   // The window of the given size (the available screen), titled "Vornmark", with the menu;
   // the Simulation command is on the menu bar when the switch D0 is on now.
   MainWindow(Match& match, QtPlatform& platform, QSize size);
-  // Saves the settings, and the statistics with a game in play abandoned.
+  // Saves the settings, the game in progress when it is kept, and the statistics with a game in
+  // play abandoned unless it is kept.
   ~MainWindow() override;
 
   // Writes the settings file now (atomically); done when the window goes, at a session's
   // commit-data request and on SIGTERM.
   void write_settings();
+
+  // From now on keeps the game in progress in the state folder `dir`, resuming the game kept
+  // there; a note for the player, when the start needs one, shows once the event loop runs.
+  void keep_game_in(const std::filesystem::path& dir);
+  // Writes the game in progress now, once the writer's thread is done; done when the window
+  // goes, at a session's commit-data request and on SIGTERM. True when the game is in its file.
+  bool keep_game_now();
+  const GameKeeper* keeper() const { return keeper_.get(); }
 
   // Runs a menu command by its id; ids that name no command do nothing.
   void handle_command(int id);
@@ -58,6 +69,9 @@ class MainWindow : public QMainWindow {
   void help();
   void about();
   void print();
+  void game_changed();
+  // Shows a note for the player once the event loop runs (not inside a step of the game).
+  void tell_later(const std::string& note);
 
   Match& match_;
   QtPlatform& platform_;
@@ -69,6 +83,7 @@ class MainWindow : public QMainWindow {
   PlayFlow flow_;
   std::unique_ptr<Printers> printers_;
   QPointer<HelpWindow> help_;
+  std::unique_ptr<GameKeeper> keeper_;  // after the flow, which it reads until it goes
 };
 
 }  // namespace vornmark

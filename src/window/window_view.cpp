@@ -51,4 +51,8 @@ void WindowView::play_sound(Sound sound) {
   if (match_.settings().Sound != 0) sounds_.play(sound);
 }
 
+void WindowView::game_changed() {
+  if (on_game_changed_) on_game_changed_();
+}
+
 }  // namespace vornmark

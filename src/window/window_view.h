@@ -4,6 +4,7 @@
 // surface's palette, the title the main window's, and sounds are heard while the Sound switch is on.
 
 #include <QWidget>
+#include <functional>
 
 #include "play/view.h"
 
@@ -30,6 +31,10 @@ class WindowView : public View {
   void invalidate_grid() override;
   void redraw_all() override;
   void play_sound(Sound sound) override;
+  void game_changed() override;
+
+  // Who hears of the changes worth keeping; none by default.
+  void set_game_changed(std::function<void()> on_change) { on_game_changed_ = std::move(on_change); }
 
  private:
   Match& match_;
@@ -37,6 +42,7 @@ class WindowView : public View {
   QWidget& surface_;
   QWidget& window_;
   SoundPlayer& sounds_;
+  std::function<void()> on_game_changed_;
 };
 
 // Paints the ground of the surface in a colour of the game (the erase of a full redraw).

@@ -1,6 +1,7 @@
 // The main window: its menu, the commands reaching the play flow, presses at the pixels the
 // layout computes, the cursor over the grid, what a grab of the window shows, and the saving
-// of the settings when the window goes, also when the program is sent SIGTERM.
+// of the settings when the window goes, also when the program is sent SIGTERM, and the keeping of
+// the game in progress by one copy at a time.
 
 #include "window/main_window.h"
 
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -18,8 +20,12 @@
 
 #include "play/state_texts.h"
 #include "presentation/canvas.h"
+#include "setup/game_file.h"
 #include "setup/settings_file.h"
+#include "setup/settings_file_ops.h"
+#include "setup/statistics_file.h"
 #include "support/temp_dir.h"
+#include "window/game_keeper.h"
 #include "window/game_surface.h"
 #include "window/menu_commands.h"
 #include "window/sight_cursor.h"
@@ -111,6 +117,7 @@ class MainWindowTest : public QObject {
   void settings_are_written_when_the_window_goes();
   void warning_cancel_ends_without_saving();
   void program_saves_on_sigterm_not_on_sigkill();
+  void game_is_kept_by_one_copy_and_not_abandoned();
 };
 
 void MainWindowTest::menu_holds_the_commands_in_order() {
@@ -412,16 +419,28 @@ void MainWindowTest::grabbed_window_shows_the_state_colours() {
   const Layout& layout = running.layout();
   const Rgb stock_grey{192, 192, 192};
 
-  // Before the first game: the class's light grey everywhere, no grid.
+  // Before the first game: the class's light grey, no grid, and the newcomer's guidance on a
+  // card clear of the status button's place; the first game takes the card away.
   QImage idle = running.grab();
-  QCOMPARE(pixel_rgb(idle, grid_cell_centre(layout, 5, 5)), stock_grey);
+  const QRect card = running.surface()->guide_rect();
+  QVERIFY(!card.isEmpty() && running.surface()->rect().contains(card));
+  QVERIFY(card.bottom() < layout.status_rect.top);
+  QCOMPARE(pixel_rgb(idle, card.topLeft() + QPoint(card.width() / 2, 4)), (Rgb{252, 252, 249}));
+  QCOMPARE(pixel_rgb(idle, card.topLeft() - QPoint(3, 3)), stock_grey);
   QCOMPARE(pixel_rgb(idle, rect_centre(layout.status_rect)), stock_grey);
+  // Screen readers read the same steps, with the keys the menu gives.
+  const QString told = running.surface()->accessibleDescription();
+  QVERIFY2(told.contains(QStringLiteral("Lay out your fleet (Ctrl+L)")) &&
+               told.contains(QStringLiteral("Start a game (Ctrl+N)")),
+           qPrintable(told));
 
   match.mutable_settings().AutomaticMode = 0;
   match.mutable_settings().NumberOfShots = 2;
   running.command(kCommandNewGame);
   running.press_cell(1, 2);
   QImage aiming = running.grab();
+  QVERIFY(running.surface()->guide_rect().isEmpty());
+  QVERIFY(running.surface()->accessibleDescription().isEmpty());
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 1, 2)), colour_rgb(Colour::LightCyan));
   QCOMPARE(pixel_rgb(aiming, grid_cell_corner(layout, 2, 2)), colour_rgb(Colour::White));
   const Rect cell = grid_cell_rect(layout, 2, 2);
@@ -507,6 +526,62 @@ void MainWindowTest::program_saves_on_sigterm_not_on_sigkill() {
     QVERIFY2(!said.contains(
                  QRegularExpression(QStringLiteral("audio|pulse|sound"), QRegularExpression::CaseInsensitiveOption)),
              qPrintable(said));
+  }
+}
+
+void MainWindowTest::game_is_kept_by_one_copy_and_not_abandoned() {
+  std::unique_ptr<QLockFile> other_copy;
+  const auto damage = [](const std::filesystem::path& state) {
+    std::filesystem::create_directories(state);
+    write_text(state / "game", "no game\n");
+  };
+  const auto hold = [&other_copy](const std::filesystem::path& state) {
+    std::filesystem::create_directories(state);
+    other_copy = std::make_unique<QLockFile>(QString::fromStdString((state / "game.lock").string()));
+    QVERIFY(other_copy->tryLock());
+  };
+  const auto make_file = [](const std::filesystem::path& state) { write_text(state, "a file\n"); };
+  struct Case {
+    std::function<void(const std::filesystem::path& state)> before;
+    bool kept;
+    std::string note;  // a part of the note at the start; none when empty
+  };
+  const Case cases[] = {
+      {[](const std::filesystem::path&) {}, true, ""},
+      {damage, true, "game.bad"},
+      {hold, false, "Another Vornmark is running"},
+      {make_file, false, "cannot keep the game"},
+  };
+  for (const Case& test : cases) {
+    TempDir home;
+    const std::filesystem::path state = home.path() / "state";
+    const std::filesystem::path data = home.path() / "data";
+    if (test.before) test.before(state);
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.string()));
+    {
+      Running running;
+      running.window->keep_game_in(state);
+      QTest::qWait(1);  // the note shows once the event loop runs
+      const std::vector<TestPlatform::Box>& boxes = running.platform.boxes;
+      QCOMPARE(boxes.size(), std::size_t(test.note.empty() ? 0 : 1));
+      if (!test.note.empty()) QVERIFY2(boxes[0].text.find(test.note) != std::string::npos, boxes[0].text.c_str());
+      QCOMPARE(running.window->keeper()->keeping(), test.kept);
+      // A game that counts: one volley of one shot fired in Manual mode.
+      running.match->mutable_settings().AutomaticMode = 0;
+      running.match->mutable_settings().NumberOfShots = 1;
+      running.command(kCommandNewGame);
+      running.press_cell(3, 3);
+      QVERIFY(running.window->recorder().recording());
+    }
+    qunsetenv("XDG_DATA_HOME");
+    other_copy.reset();
+    QCOMPARE(std::filesystem::is_regular_file(state / "game"), test.kept);
+    if (test.note == "game.bad") QCOMPARE(read_text(state / "game.bad"), std::string("no game\n"));
+    // Kept, the game goes on at the next start; not kept, quitting abandoned it.
+    int abandoned = 0;
+    for (const auto& [key, games] : read_statistics(data / "vornmark", posix_settings_file_ops()).statistics)
+      abandoned += games.abandoned;
+    QCOMPARE(abandoned, test.kept ? 0 : 1);
   }
 }
 

@@ -1,6 +1,6 @@
 // Makes the README's screenshots with the program's own window, drawn offscreen:
 //   vornmark_screenshots FOLDER
-// writes FOLDER/game-in-progress.png and FOLDER/place-mode.png. The games are the same on
+// writes FOLDER/first-start.png, FOLDER/game-in-progress.png and FOLDER/place-mode.png. The games are the same on
 // every run (the generator unseeded, as with the switch -D3).
 
 #include <QAction>
@@ -67,6 +67,9 @@ int main(int argc, char** argv) {
   MainWindow window(*match, platform, kWindowSize);
   window.show();
   PlayFlow& flow = window.flow();
+
+  // The first start: the idle window's guidance.
+  if (!save(window, folder + QStringLiteral("/first-start.png"))) return 1;
 
   // Place mode: the fleet scattered, the Battleship selected.
   window.action(kCommandPlace)->trigger();

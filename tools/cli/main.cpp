@@ -4,9 +4,10 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
-#include "script_driver.h"
+#include "cli_session.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
 #include "setup/statistics_file.h"
@@ -36,25 +37,13 @@ int main(int argc, char** argv) {
   }
 
   cli::EventPrinter printer(stdout);
-  cli::CliPlatform platform(printer, cancel_warnings);
-  Match match(platform);
-  StartUpOptions options;
-  options.command_line = command_line;
-  options.settings_dir = default_settings_dir();
-  start_up(match, options);
-
-  cli::CliView view(printer);
-  PlayFlow flow(match, view);
-  GameRecorder recorder(platform, default_statistics_dir());
-  flow.set_recorder(&recorder);
-  Layout layout;
-  layout_window(layout, match, 1000, 700);
-  cli::ScriptDriver driver(flow, view, layout, printer, &recorder);
-
+  auto session = std::make_unique<cli::CliSession>(printer, cancel_warnings, command_line, "Vornmark");
   std::string line;
   while (std::getline(std::cin, line)) {
-    if (!driver.run_line(line)) break;
+    const cli::LineResult result = session->driver().run_line(line);
+    if (result == cli::LineResult::Exit) break;
+    if (result == cli::LineResult::Restart) session = cli::restart(std::move(session), printer);
   }
-  driver.exit_game();
+  session->driver().exit_game();
   return 0;
 }

@@ -36,6 +36,7 @@ void CliPlatform::exit_process(int code) {
 }
 
 void CliView::set_title(std::string_view title) {
+  if (resuming_ && title == title_) return;
   title_ = std::string(title);
   printer_.line("title", title);
 }
@@ -67,12 +68,12 @@ const Board* board_named(const PlayFlow& flow, std::string_view name) {
 
 }  // namespace
 
-bool ScriptDriver::run_line(std::string_view line) {
+LineResult ScriptDriver::run_line(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   // Comments start with '#' in the very first column; a blank line is skipped too.
-  if (!line.empty() && line.front() == '#') return true;
+  if (!line.empty() && line.front() == '#') return LineResult::Next;
   const std::vector<std::string_view> w = words(line);
-  if (w.empty()) return true;
+  if (w.empty()) return LineResult::Next;
   const std::string_view command = w[0];
   bool ok = true;
   if (command == "new" && w.size() == 1) {
@@ -82,7 +83,9 @@ bool ScriptDriver::run_line(std::string_view line) {
   } else if (command == "simulate" && w.size() == 1) {
     flow_.run_simulation();
   } else if (command == "exit" && w.size() == 1) {
-    return false;
+    return LineResult::Exit;
+  } else if (command == "restart" && w.size() == 1) {
+    return LineResult::Restart;
   } else if (command == "press" || command == "rpress") {
     ok = press(line, command == "rpress");
   } else if (command == "release" && w.size() == 1) {
@@ -127,7 +130,7 @@ bool ScriptDriver::run_line(std::string_view line) {
     ok = false;
   }
   if (!ok) bad_command(line);
-  return true;
+  return LineResult::Next;
 }
 
 void ScriptDriver::bad_command(std::string_view line) { printer_.line("bad command", line); }
@@ -321,9 +324,22 @@ void ScriptDriver::state() {
                   match_.simulation_mode(), flow_.scene().selected_ship));
 }
 
-void ScriptDriver::exit_game() {
+void ScriptDriver::exit_game(GameRecorder::GameInPlay game) {
   save_settings(match_.settings(), match_.settings_dir());
-  if (recorder_ != nullptr) recorder_->program_ends();
+  if (recorder_ != nullptr) recorder_->program_ends(game);
+}
+
+std::string ScriptDriver::game_to_keep() {
+  flow_.keep_focus(focus_.held());
+  return flow_.saved_game();
+}
+
+bool ScriptDriver::resume(std::string_view text, std::string* why) {
+  if (!flow_.resume(text, why)) return false;
+  focus_.hold(flow_.scene().focus);
+  // Laid out again for the grid of the game resumed.
+  layout_window(layout_, match_, 1000, 700);
+  return true;
 }
 
 }  // namespace vornmark::cli

@@ -43,21 +43,28 @@ class CliPlatform : public Platform {
 // Prints refusals, errors and titles, and the sounds once asked to; there is nothing to redraw.
 class CliView : public QuietView {
  public:
-  explicit CliView(EventPrinter& printer) : printer_(printer) {}
+  explicit CliView(EventPrinter& printer, std::string title = "Vornmark")
+      : printer_(printer), title_(std::move(title)) {}
   void beep() override { printer_.raw("beep"); }
   void set_title(std::string_view title) override;
+  // While a game resumes, a title equal to the one last printed is no change and not printed.
+  void set_resuming(bool resuming) { resuming_ = resuming; }
   void show_error(std::string_view text) override { printer_.line("error", text); }
   // "sound NAME" for each sound the window plays, while `sounds on`.
   void play_sound(Sound sound) override;
   void print_sounds(bool on) { print_sounds_ = on; }
+  bool prints_sounds() const { return print_sounds_; }
 
   const std::string& title() const { return title_; }
 
  private:
   EventPrinter& printer_;
-  std::string title_ = "Vornmark";
+  std::string title_;
+  bool resuming_ = false;
   bool print_sounds_ = false;
 };
+
+enum class LineResult { Next, Exit, Restart };
 
 class ScriptDriver {
  public:
@@ -65,10 +72,14 @@ class ScriptDriver {
   ScriptDriver(PlayFlow& flow, CliView& view, Layout& layout, EventPrinter& printer, GameRecorder* recorder = nullptr)
       : match_(flow.match()), flow_(flow), view_(view), layout_(layout), printer_(printer), recorder_(recorder) {}
 
-  // Acts on one line; false when the line was `exit`.
-  bool run_line(std::string_view line);
-  // File/Exit: the settings are saved, and the statistics with a game in play abandoned.
-  void exit_game();
+  // Acts on one line; Exit for `exit`, Restart for `restart`.
+  LineResult run_line(std::string_view line);
+  // File/Exit: the settings are saved, and the statistics with a game in play abandoned unless
+  // it is kept to be resumed.
+  void exit_game(GameRecorder::GameInPlay game = GameRecorder::GameInPlay::Abandoned);
+  // The game file's text, with the keyboard focus; and the game taken back from it.
+  std::string game_to_keep();
+  bool resume(std::string_view text, std::string* why);
 
  private:
   bool press(std::string_view line, bool right);
