@@ -22,7 +22,8 @@ class FleetHint {
   FleetHint(const FleetHint&) = delete;
   FleetHint& operator=(const FleetHint&) = delete;
 
-  // Counts the computer's fleet against "HIS SHOTS" as the match has them now.
+  // Counts the computer's fleet against the player's resolved volleys on "HIS SHOTS": while a
+  // volley is being aimed its shots are not known to hit or miss yet, and count as unshot.
   void count(const Match& match);
 
   int grid() const { return grid_; }
@@ -40,6 +41,7 @@ class FleetHint {
 
  private:
   Reporter silent_;
+  Board resolved_shots_;
   Reasoner reasoner_;
   int grid_ = 0;
   int highest_unshot_ = 0;
