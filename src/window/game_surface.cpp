@@ -85,7 +85,7 @@ void GameSurface::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QtCanvas canvas(painter, logicalDpiY());
   paint_window(match_, flow_->scene(), layout_, canvas);
-  if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas);
+  if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas, scheme_of(match_));
 }
 
 void GameSurface::resizeEvent(QResizeEvent* event) {

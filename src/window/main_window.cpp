@@ -1,9 +1,11 @@
 #include "window/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenuBar>
 
+#include "presentation/colour_scheme.h"
 #include "presentation/dialogs.h"
 #include "presentation/printing.h"
 #include "setup/match.h"
@@ -23,14 +25,6 @@
 
 namespace vornmark {
 
-namespace {
-
-// The ground of the window class before the first game: the stock light grey, a shade darker
-// than the game's own Grey.
-const QColor kStockLightGrey(192, 192, 192);
-
-}  // namespace
-
 MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
     : match_(match),
       platform_(platform),
@@ -44,7 +38,7 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
   surface_->set_flow(&flow_);
   flow_.set_recorder(&recorder_);
   surface_->setFocus();
-  set_surface_background(*surface_, kStockLightGrey);
+  view_.set_background(Colour::Grey);  // the stock light grey in Classic
 
   // The first layout uses the size of the window being created; the first resize lays the
   // window out again for its client area.
@@ -102,6 +96,18 @@ void MainWindow::build_menu() {
   view->setChecked(match_.settings().VornmarkView != 0);
   // Last in the menu, so that the items before it keep their places.
   add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  // The colour schemes after everything that was there before them.
+  QMenu* colours = options->addMenu(QStringLiteral("&Colours"));
+  auto* schemes = new QActionGroup(colours);
+  const std::pair<const char*, int> scheme_items[] = {{"&Classic", kCommandSchemeClassic},
+                                                      {"Colour-&blind safe", kCommandSchemeColourBlindSafe},
+                                                      {"&High contrast", kCommandSchemeHighContrast}};
+  for (const auto& [text, id] : scheme_items) {
+    QAction* item = add_command(colours, text, id);
+    item->setCheckable(true);
+    item->setChecked(id - kCommandSchemeClassic == static_cast<int>(scheme_of(match_)));
+    schemes->addAction(item);
+  }
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add_command(help, "&Help...", kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -166,6 +172,12 @@ void MainWindow::handle_command(int id) {
       flow_.show_vornmark_view(match_.settings().VornmarkView == 0);
       action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
       break;
+    case kCommandSchemeClassic:
+    case kCommandSchemeColourBlindSafe:
+    case kCommandSchemeHighContrast:
+      flow_.choose_colour_scheme(id - kCommandSchemeClassic);
+      action(id)->setChecked(true);
+      break;
     default:
       break;
   }
@@ -193,7 +205,7 @@ void MainWindow::pacing() {
 }
 
 void MainWindow::statistics() {
-  StatisticsDialog dialog(recorder_, this);
+  StatisticsDialog dialog(recorder_, this, scheme_of(match_));
   dialog.exec();
 }
 

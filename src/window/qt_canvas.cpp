@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPen>
+#include <algorithm>
 #include <cstdlib>
 
 namespace vornmark {
@@ -44,14 +45,117 @@ void QtCanvas::shade(const Rect& rect, Rgb colour) {
   fill_and_frame(rect, QColor(colour.red, colour.green, colour.blue));
 }
 
-void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour) {
+void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour, const QColor& frame) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
   painter_.fillRect(QRect(rect.left, rect.top, width, height), colour);
   use_pen(Pen::Frame);
+  if (frame != Qt::black) {
+    painter_.setPen(QPen(frame, 0));
+    pen_ = Pen::Unknown;
+  }
   // A one-pixel outline of width w - 1 covers w pixels: the frame stays inside the rectangle.
   painter_.drawRect(QRect(rect.left, rect.top, width - 1, height - 1));
+}
+
+namespace {
+
+QColor qt_rgb(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+}  // namespace
+
+void QtCanvas::fill_rect(const Rect& rect, Rgb fill, Rgb frame) { fill_and_frame(rect, qt_rgb(fill), qt_rgb(frame)); }
+
+void QtCanvas::set_text_background(Colour colour) {
+  text_background_ = qt_colour(colour);
+  if (text_colour_ != Qt::black) {
+    text_colour_ = Qt::black;
+    pen_ = Pen::Unknown;
+  }
+}
+
+void QtCanvas::set_ink(Rgb text, Rgb background) {
+  text_background_ = qt_rgb(background);
+  if (text_colour_ != qt_rgb(text)) {
+    text_colour_ = qt_rgb(text);
+    pen_ = Pen::Unknown;
+  }
+}
+
+void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 2 || height <= 2) return;
+  const QRectF area(rect.left, rect.top, width, height);
+  const qreal side = std::min(width, height);
+  const QColor ink = qt_rgb(colour);
+  // Marks are smooth shapes: the only drawing of the game with antialiasing.
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setClipRect(qt_rect(rect), Qt::IntersectClip);
+  const auto stroke = [&](qreal fraction) {
+    QPen pen(ink, std::max<qreal>(1.0, side * fraction));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+  };
+  switch (mark) {
+    case Mark::Ring: {
+      stroke(0.07);
+      const qreal diameter = side * 0.74;
+      painter_.drawEllipse(area.center(), diameter / 2, diameter / 2);
+      break;
+    }
+    case Mark::Frame: {
+      const qreal thickness = std::max<qreal>(2.0, side * 0.12);
+      stroke(0.12);
+      painter_.setPen(QPen(ink, thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      const qreal inset = 1.0 + thickness / 2;
+      painter_.drawRect(area.adjusted(inset, inset, -inset, -inset));
+      break;
+    }
+    case Mark::Hatch: {
+      stroke(0.06);
+      const qreal step = std::max<qreal>(4.0, side / 4);
+      for (qreal offset = -height; offset < width; offset += step)
+        painter_.drawLine(QPointF(area.left() + offset, area.bottom()),
+                          QPointF(area.left() + offset + height, area.top()));
+      break;
+    }
+    case Mark::Hull: {
+      stroke(0.07);
+      const qreal inset = side * 0.16;
+      painter_.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), side * 0.18, side * 0.18);
+      break;
+    }
+    case Mark::Cross: {
+      stroke(0.12);
+      const qreal inset = side * 0.2;
+      const QRectF inner = area.adjusted(inset, inset, -inset, -inset);
+      painter_.drawLine(inner.topLeft(), inner.bottomRight());
+      painter_.drawLine(inner.topRight(), inner.bottomLeft());
+      break;
+    }
+    case Mark::Diamond: {
+      const QPointF centre = area.center();
+      const qreal half = side / 2 - 0.5;
+      const QPointF points[] = {{centre.x(), centre.y() - half},
+                                {centre.x() + half, centre.y()},
+                                {centre.x(), centre.y() + half},
+                                {centre.x() - half, centre.y()}};
+      painter_.setPen(QPen(qt_rgb(edge), std::max<qreal>(1.0, side / 8)));
+      painter_.setBrush(ink);
+      painter_.drawPolygon(points, 4);
+      break;
+    }
+    case Mark::Block:
+      painter_.fillRect(qt_rect(rect), ink);
+      break;
+  }
+  painter_.restore();
+  pen_ = Pen::Unknown;
 }
 
 QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags) {
@@ -139,7 +243,7 @@ void QtCanvas::use_pen(Pen pen) {
     painter_.setPen(QPen(Qt::black, 0));
     painter_.setBrush(Qt::NoBrush);
   } else {
-    painter_.setPen(Qt::black);
+    painter_.setPen(text_colour_);
   }
   pen_ = pen;
 }
