@@ -50,10 +50,13 @@ void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour, const QCol
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
   painter_.fillRect(QRect(rect.left, rect.top, width, height), colour);
-  use_pen(Pen::Frame);
-  if (frame != Qt::black) {
+  if (frame == Qt::black) {
+    use_pen(Pen::Frame);
+  } else if (pen_ != Pen::SchemeFrame || scheme_frame_ != frame) {
     painter_.setPen(QPen(frame, 0));
-    pen_ = Pen::Unknown;
+    painter_.setBrush(Qt::NoBrush);
+    scheme_frame_ = frame;
+    pen_ = Pen::SchemeFrame;
   }
   // A one-pixel outline of width w - 1 covers w pixels: the frame stays inside the rectangle.
   painter_.drawRect(QRect(rect.left, rect.top, width - 1, height - 1));
@@ -83,59 +86,50 @@ void QtCanvas::set_ink(Rgb text, Rgb background) {
   }
 }
 
-void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  if (width <= 2 || height <= 2) return;
-  const QRectF area(rect.left, rect.top, width, height);
-  const qreal side = std::min(width, height);
-  const QColor ink = qt_rgb(colour);
-  // Marks are smooth shapes: the only drawing of the game with antialiasing.
-  painter_.save();
-  painter_.setRenderHint(QPainter::Antialiasing, true);
-  painter_.setClipRect(qt_rect(rect), Qt::IntersectClip);
-  const auto stroke = [&](qreal fraction) {
-    QPen pen(ink, std::max<qreal>(1.0, side * fraction));
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
+namespace {
+
+// A mark drawn smooth (the only antialiased drawing of the game) into an area.
+void draw_mark_shape(QPainter& painter, const QRectF& area, Mark mark, const QColor& ink, const QColor& edge) {
+  const qreal side = std::min(area.width(), area.height());
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const auto stroke = [&](qreal fraction, Qt::PenCapStyle cap = Qt::RoundCap) {
+    painter.setPen(QPen(ink, std::max<qreal>(1.0, side * fraction), Qt::SolidLine, cap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
   };
   switch (mark) {
     case Mark::Ring: {
       stroke(0.07);
-      const qreal diameter = side * 0.74;
-      painter_.drawEllipse(area.center(), diameter / 2, diameter / 2);
+      const qreal radius = side * 0.37;
+      painter.drawEllipse(area.center(), radius, radius);
       break;
     }
     case Mark::Frame: {
       const qreal thickness = std::max<qreal>(2.0, side * 0.12);
-      stroke(0.12);
-      painter_.setPen(QPen(ink, thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      stroke(0.12, Qt::SquareCap);
       const qreal inset = 1.0 + thickness / 2;
-      painter_.drawRect(area.adjusted(inset, inset, -inset, -inset));
+      painter.drawRect(area.adjusted(inset, inset, -inset, -inset));
       break;
     }
     case Mark::Hatch: {
       stroke(0.06);
       const qreal step = std::max<qreal>(4.0, side / 4);
-      for (qreal offset = -height; offset < width; offset += step)
-        painter_.drawLine(QPointF(area.left() + offset, area.bottom()),
-                          QPointF(area.left() + offset + height, area.top()));
+      for (qreal offset = -area.height(); offset < area.width(); offset += step)
+        painter.drawLine(QPointF(area.left() + offset, area.bottom()),
+                         QPointF(area.left() + offset + area.height(), area.top()));
       break;
     }
     case Mark::Hull: {
       stroke(0.07);
       const qreal inset = side * 0.16;
-      painter_.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), side * 0.18, side * 0.18);
+      painter.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), side * 0.18, side * 0.18);
       break;
     }
     case Mark::Cross: {
       stroke(0.12);
       const qreal inset = side * 0.2;
       const QRectF inner = area.adjusted(inset, inset, -inset, -inset);
-      painter_.drawLine(inner.topLeft(), inner.bottomRight());
-      painter_.drawLine(inner.topRight(), inner.bottomLeft());
+      painter.drawLine(inner.topLeft(), inner.bottomRight());
+      painter.drawLine(inner.topRight(), inner.bottomLeft());
       break;
     }
     case Mark::Diamond: {
@@ -145,17 +139,40 @@ void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
                                 {centre.x() + half, centre.y()},
                                 {centre.x(), centre.y() + half},
                                 {centre.x() - half, centre.y()}};
-      painter_.setPen(QPen(qt_rgb(edge), std::max<qreal>(1.0, side / 8)));
-      painter_.setBrush(ink);
-      painter_.drawPolygon(points, 4);
+      painter.setPen(QPen(edge, std::max<qreal>(1.0, side / 8)));
+      painter.setBrush(ink);
+      painter.drawPolygon(points, 4);
       break;
     }
     case Mark::Block:
-      painter_.fillRect(qt_rect(rect), ink);
+      painter.fillRect(area, ink);
       break;
   }
-  painter_.restore();
-  pen_ = Pen::Unknown;
+}
+
+}  // namespace
+
+void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 2 || height <= 2) return;
+  if (mark == Mark::Block) {
+    painter_.fillRect(qt_rect(rect), qt_rgb(colour));
+    return;
+  }
+  // Hundreds of cells carry the same few marks: each is drawn once into an image and then
+  // copied, which is far cheaper than stroking smooth shapes cell by cell.
+  const MarkKey key{static_cast<int>(mark), width, height, qt_rgb(colour).rgb(), qt_rgb(edge).rgb()};
+  auto found = marks_.find(key);
+  if (found == marks_.end()) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    draw_mark_shape(painter, QRectF(0, 0, width, height), mark, qt_rgb(colour), qt_rgb(edge));
+    painter.end();
+    found = marks_.emplace(key, std::move(image)).first;
+  }
+  painter_.drawImage(rect.left, rect.top, found->second);
 }
 
 QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags) {

@@ -7,10 +7,13 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "presentation/canvas.h"
 
@@ -40,7 +43,7 @@ class QtCanvas : public Canvas {
   void mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) override;
 
  private:
-  enum class Pen { Unknown, Frame, Text };
+  enum class Pen { Unknown, Frame, SchemeFrame, Text };
   void use_pen(Pen pen);
   // The metrics of the font in use on the painter's device, made once per font.
   const QFontMetrics& metrics();
@@ -52,6 +55,10 @@ class QtCanvas : public Canvas {
   QFont kept_font_;
   QColor text_background_{Qt::white};
   QColor text_colour_{Qt::black};
+  QColor scheme_frame_;  // the frame's colour while the pen is SchemeFrame
+  // The marks drawn so far, by shape, size and colours.
+  using MarkKey = std::tuple<int, int, int, QRgb, QRgb>;
+  std::map<MarkKey, QImage> marks_;
   std::optional<QFontMetrics> metrics_;
   Pen pen_ = Pen::Unknown;
 };
