@@ -1,5 +1,6 @@
-// Repainting the whole window onto an image with the hint's shading on, at 30 x 30: it must stay
-// well within a frame.
+// Repainting the whole window onto an image with the hint's shading on, at 30 x 30, in each
+// colour scheme (the third argument; the schemes beside Classic draw a mark in most cells): it
+// must stay well within a frame.
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,7 @@ void BM_PaintWindowWithTheHint(benchmark::State& state) {
   auto match = std::make_unique<Match>(platform);
   bench::fire_player_volleys(*match, static_cast<int>(state.range(0)), 20);
   match->set_play_state(PlayState::PlayerAiming);
+  match->mutable_settings().ColourScheme = static_cast<int>(state.range(2));
   FleetHint hint(platform);
   hint.count(*match);
   Scene scene;
@@ -40,7 +42,12 @@ void BM_PaintWindowWithTheHint(benchmark::State& state) {
     paint_window(*match, scene, layout, canvas);
   }
 }
-BENCHMARK(BM_PaintWindowWithTheHint)->Args({30, 0})->Args({30, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintWindowWithTheHint)
+    ->Args({30, 0, 0})
+    ->Args({30, 1, 0})
+    ->Args({30, 1, 1})
+    ->Args({30, 1, 2})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vornmark

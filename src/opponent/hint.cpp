@@ -7,7 +7,10 @@
 namespace vornmark {
 
 FleetHint::FleetHint(Platform& platform)
-    : silent_(platform), reasoner_(silent_, {"My", "Hint pinned", "Hint"}), counted_shots_(silent_) {
+    : silent_(platform),
+      resolved_shots_(silent_),
+      reasoner_(silent_, {"My", "Hint pinned", "Hint"}),
+      counted_shots_(silent_) {
   counted_shots_.allocate(kMaxGrid, kMaxGrid);
 }
 
@@ -21,7 +24,17 @@ void FleetHint::count(const Match& match, const Board& counted) {
   }
   const Board& shots = counted_shots_;
   reasoner_.resize(grid_);
-  reasoner_.count(shots, match.my_fleet());
+  // Counting the shots of the volley in aim as misses would rule out placements through them,
+  // so the hint would depend on when it was counted.
+  const int aimed = match.play_state() == PlayState::PlayerAiming ? match.counters().player_volley : 0;
+  if (resolved_shots_.width() != shots.width() || resolved_shots_.height() != shots.height())
+    resolved_shots_.allocate(shots.width(), shots.height());
+  for (int row = 0; row < shots.height(); ++row)
+    for (int column = 0; column < shots.width(); ++column) {
+      const int volley = shots.cell(column, row);
+      resolved_shots_.cell(column, row) = aimed > 0 && volley == aimed ? 0 : volley;
+    }
+  reasoner_.count(resolved_shots_, match.my_fleet());
   for (int i = 0; i < kFleetSize; ++i) {
     const bool afloat = match.my_fleet()[static_cast<std::size_t>(i)].cells_left() > 0;
     placements_[static_cast<std::size_t>(i)] = afloat ? reasoner_.possib()[static_cast<std::size_t>(i)] : 0;

@@ -23,7 +23,9 @@ class FleetHint {
   FleetHint(const FleetHint&) = delete;
   FleetHint& operator=(const FleetHint&) = delete;
 
-  // Counts the computer's fleet against "HIS SHOTS" as the match has them now.
+  // Counts the computer's fleet against the player's resolved volleys on "HIS SHOTS" as the match
+  // has them now: while a volley is being aimed its shots are not known to hit or miss yet, and
+  // count as unshot.
   void count(const Match& match) { count(match, match.his_shots()); }
   // Counts against other shots: those a count saw, to count again what it showed.
   void count(const Match& match, const Board& shots);
@@ -45,6 +47,7 @@ class FleetHint {
 
  private:
   Reporter silent_;
+  Board resolved_shots_;
   Reasoner reasoner_;
   Board counted_shots_;
   int grid_ = 0;

@@ -43,6 +43,13 @@ void PlayFlow::show_vornmark_view(bool on) {
   view_.redraw_all();
 }
 
+void PlayFlow::choose_colour_scheme(int scheme) {
+  if (!in_range(SettingId::ColourScheme, scheme)) return;
+  match_.mutable_settings().ColourScheme = scheme;
+  view_.set_background(scene_.background_colour);
+  view_.redraw_all();
+}
+
 void PlayFlow::show(PlayState state, Colour background) {
   match_.set_play_state(state);
   scene_.background_colour = background;
@@ -204,6 +211,8 @@ void PlayFlow::resolve_player_volley() {
     match_.score_player_hit(id - 1);
   }
   update_counts();
+  // The hint shades the whole grid and lists the placements beside the panels: all of it changed.
+  if (scene_.hint != nullptr) view_.redraw_all();
 
   if (fleet_cells_left(match_.my_fleet()) == 0) {
     match_.set_play_state(PlayState::PlayerWon);

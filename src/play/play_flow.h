@@ -43,6 +43,9 @@ class PlayFlow {
   // changes the course of the game.
   void show_hint(bool on);
   void show_vornmark_view(bool on);
+  // The colours of the window (0 Classic, 1 colour-blind safe, 2 high contrast; kept in the
+  // settings): the whole window is drawn again, the game goes on untouched.
+  void choose_colour_scheme(int scheme);
   // The hint as it was last counted: at a new game, after each player volley, when switched on.
   const FleetHint& hint() const { return hint_; }
   // Where the player's games are recorded; none by default.

@@ -37,6 +37,17 @@ enum TextFlags : unsigned {
 // 8 * dpi / 72, rounded half away from zero (96 dpi gives 11, 600 dpi gives 67).
 int font_pixel_height(int dots_per_inch);
 
+// The shapes that the schemes beside Classic draw beside colour, each inside the rectangle given.
+enum class Mark : int {
+  Ring,     // a circle around the cell's letter: a shot
+  Frame,    // a thick border inside the cell: the current volley, a sunk ship's hits
+  Hatch,    // diagonal lines: the highlighted volley
+  Hull,     // a rounded outline inside the cell: a ship
+  Cross,    // two diagonals: a hit
+  Diamond,  // a filled diamond with an edge: a cell of a pinned ship
+  Block,    // the rectangle filled: the size of a count
+};
+
 class Canvas {
  public:
   virtual ~Canvas() = default;
@@ -62,6 +73,15 @@ class Canvas {
   // place it vertically. kTextWordBreak wraps at blanks; "\n" always starts a new line unless
   // kTextSingleLine is given.
   virtual void draw_text(std::string_view text, const Rect& rect, unsigned flags) = 0;
+
+  // For the schemes beside Classic, which draw in colours outside the table:
+  // fills the rectangle and frames it with a one-pixel pen of the frame colour, as rectangle does;
+  virtual void fill_rect(const Rect& rect, Rgb fill, Rgb frame) = 0;
+  // the text drawn from now on: its colour and its background box (set_text_background goes back
+  // to black text);
+  virtual void set_ink(Rgb text, Rgb background) = 0;
+  // draws a mark inside the rectangle in a colour; `edge` outlines the Diamond only.
+  virtual void mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) = 0;
 };
 
 }  // namespace vornmark

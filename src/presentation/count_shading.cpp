@@ -7,6 +7,7 @@
 #include "opponent/reasoner.h"
 #include "play/scene.h"
 #include "presentation/layout.h"
+#include "presentation/scheme_cells.h"
 #include "report/reporter.h"
 #include "setup/match.h"
 
@@ -39,7 +40,9 @@ int highest_unshot(const Board& counts, const Board& shots, int grid) {
 }  // namespace
 
 std::optional<CountsOnGrid> counts_on_grid(const Match& match, const Scene& scene) {
-  if (scene.hint != nullptr && match.play_state() == PlayState::PlayerAiming) {
+  // The hint while the player aims, and after the volley, what the volley taught.
+  if (scene.hint != nullptr &&
+      (match.play_state() == PlayState::PlayerAiming || match.play_state() == PlayState::PlayerVolleyShown)) {
     const FleetHint& hint = *scene.hint;
     return CountsOnGrid{&hint.cumulative(), &hint.pinned_cells(), hint.highest_unshot(), hint.placements(),
                         "Hint: your shots could hit"};
@@ -68,7 +71,8 @@ Rect certain_mark(const Rect& cell) {
   return {cell.left + 2, cell.top + 2, cell.left + 2 + side, cell.top + 2 + side};
 }
 
-void paint_counts_legend(const CountsOnGrid& shown, const Scene& scene, const Layout& layout, Canvas& canvas) {
+void paint_counts_legend(const CountsOnGrid& shown, const Scene& scene, const Layout& layout, Canvas& canvas,
+                         SchemeId scheme) {
   const int top = kSubmarineLastRow * layout.row_height + 2;
   const int bottom = layout.status_rect.top - 2;
   const int right = cell_x(layout, -1);
@@ -77,12 +81,23 @@ void paint_counts_legend(const CountsOnGrid& shown, const Scene& scene, const La
   const auto line_rect = [&](int index) { return Rect{0, top + index * line, right, top + (index + 1) * line}; };
   constexpr unsigned kLine = kTextSingleLine | kTextVCenter;
 
-  canvas.set_text_background(scene.background_colour);
+  const bool classic = scheme == SchemeId::Classic;
+  if (classic) {
+    canvas.set_text_background(scene.background_colour);
+  } else {
+    const Swatch background = background_swatch(scheme_palette(scheme), scene.background_colour);
+    canvas.set_ink(background.ink, background.fill);
+  }
   canvas.draw_text(shown.caption, line_rect(0), kLine);
   const Rect swatches = line_rect(1);
   const int width = (swatches.right - swatches.left) / kShadeLevels;
-  for (int level = 1; level <= kShadeLevels; ++level)
-    canvas.shade({(level - 1) * width, swatches.top, level * width, swatches.bottom}, shade_colour(level));
+  for (int level = 1; level <= kShadeLevels; ++level) {
+    const Rect swatch{(level - 1) * width, swatches.top, level * width, swatches.bottom};
+    if (classic)
+      canvas.shade(swatch, shade_colour(level));
+    else
+      paint_scheme_shade(canvas, scheme_palette(scheme), swatch, level);
+  }
   canvas.draw_text("1", line_rect(2), kLine);
   canvas.draw_text(std::to_string(std::max(shown.highest, 1)), line_rect(2), kLine | kTextRight);
   for (int ship = 0; ship < kFleetSize; ++ship)

@@ -2,13 +2,15 @@
 // The counting made visible on the grid: the unshot cells shaded light to dark by the number of
 // consistent placements covering them, the cells of a ship with a single placement left marked
 // as certain, and beside the ship panels a legend of the scale with each ship's placements. The
-// hint shows the computer's fleet while the player aims; Vornmark's view shows the opponent's
-// cumulative tally of the player's fleet while its volley is shown.
+// hint shows the computer's fleet while the player aims and once the volley is resolved;
+// Vornmark's view shows the opponent's cumulative tally of the player's fleet while its volley
+// is shown.
 
 #include <array>
 #include <optional>
 
 #include "presentation/canvas.h"
+#include "presentation/colour_scheme.h"
 #include "presentation/rect.h"
 #include "setup/fleet.h"
 
@@ -40,6 +42,8 @@ Rgb shade_colour(int level);
 Rect certain_mark(const Rect& cell);
 // The legend of the scale and the ships' placements, between the Submarine's panel and the
 // status button.
-void paint_counts_legend(const CountsOnGrid& shown, const Scene& scene, const Layout& layout, Canvas& canvas);
+// In the schemes beside Classic, the swatches and text follow the scheme.
+void paint_counts_legend(const CountsOnGrid& shown, const Scene& scene, const Layout& layout, Canvas& canvas,
+                         SchemeId scheme = SchemeId::Classic);
 
 }  // namespace vornmark

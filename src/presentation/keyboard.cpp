@@ -189,14 +189,21 @@ void release_key(PlayFlow& flow, Key key) {
   if (key == Key::Space) flow.on_left_release();
 }
 
-void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas) {
+void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas, SchemeId scheme) {
   const Rect r = focus_rect(layout, place);
   constexpr int kWidth = 3;  // each strip: a black line, a white one, a black one
   if (r.right - r.left < 2 * kWidth || r.bottom - r.top < 2 * kWidth) return;
-  canvas.rectangle({r.left, r.top, r.right, r.top + kWidth}, Colour::White);
-  canvas.rectangle({r.left, r.bottom - kWidth, r.right, r.bottom}, Colour::White);
-  canvas.rectangle({r.left, r.top, r.left + kWidth, r.bottom}, Colour::White);
-  canvas.rectangle({r.right - kWidth, r.top, r.right, r.bottom}, Colour::White);
+  const Rect strips[] = {{r.left, r.top, r.right, r.top + kWidth},
+                         {r.left, r.bottom - kWidth, r.right, r.bottom},
+                         {r.left, r.top, r.left + kWidth, r.bottom},
+                         {r.right - kWidth, r.top, r.right, r.bottom}};
+  const Swatch focus = scheme_palette(scheme).focus;
+  for (const Rect& strip : strips) {
+    if (scheme == SchemeId::Classic)
+      canvas.rectangle(strip, Colour::White);
+    else
+      canvas.fill_rect(strip, focus.fill, focus.ink);
+  }
 }
 
 }  // namespace vornmark

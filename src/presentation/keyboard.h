@@ -9,6 +9,7 @@
 
 #include "play/click_target.h"
 #include "play/focus_place.h"
+#include "presentation/colour_scheme.h"
 #include "presentation/rect.h"
 
 namespace vornmark {
@@ -82,6 +83,8 @@ void release_key(PlayFlow& flow, Key key);
 // The focus frame over a place, seen on every background: a white line between two black ones,
 // three pixels wide inside the place's rectangle. Drawn only once the player uses the keys, so a
 // game played by mouse looks as it always did.
-void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas);
+// In the schemes beside Classic the strips take the scheme's focus colours.
+void paint_focus_frame(const Layout& layout, const FocusPlace& place, Canvas& canvas,
+                       SchemeId scheme = SchemeId::Classic);
 
 }  // namespace vornmark

@@ -5,8 +5,10 @@
 
 #include "play/state_texts.h"
 #include "presentation/canvas.h"
+#include "presentation/colour_scheme.h"
 #include "presentation/count_shading.h"
 #include "presentation/layout.h"
+#include "presentation/scheme_cells.h"
 #include "report/reporter.h"
 #include "setup/match.h"
 
@@ -100,9 +102,64 @@ bool shows_computer_ships(const Match& match) {
          in_state(match, {PlayState::PlayerAiming, PlayState::PlayerVolleyShown});
 }
 
+// Text on the window's background: Classic's black on the background colour, or the scheme's ink.
+void use_background_ink(const Match& match, const Scene& scene, Canvas& canvas) {
+  const SchemeId scheme = scheme_of(match);
+  if (scheme == SchemeId::Classic) {
+    canvas.set_text_background(scene.background_colour);
+    return;
+  }
+  const Swatch background = background_swatch(scheme_palette(scheme), scene.background_colour);
+  canvas.set_ink(background.ink, background.fill);
+}
+
+// What a grid cell shows in the schemes beside Classic, by the rules of its Classic colour, with
+// hits and misses told apart where the ships are known.
+struct SchemeCell {
+  CellState state;
+  bool current;
+};
+
+SchemeCell scheme_grid_cell(const Match& match, const Scene& scene, int column, int row, int value) {
+  const bool current = is_current_volley(match, scene, value);
+  if (shows_computer_ships(match) && match.my_sea().at(column, row) != 0)
+    return {value != 0 ? CellState::Hit : CellState::Ship, current};
+  if (match.settings().AutomaticMode != 0 && match.play_state() == PlayState::ComputerVolleyShown) {
+    if (match.his_real_ships().at(column, row) != 0) return {value != 0 ? CellState::Hit : CellState::Ship, current};
+    if (value == 0) return {CellState::Water, false};
+    return {current ? CellState::Current : CellState::Shot, false};
+  }
+  if (value == 0) return {CellState::Water, false};
+  if (match.play_state() == PlayState::Placing) return {CellState::Ship, false};
+  if (current) return {CellState::Current, false};
+  if (match.play_state() == PlayState::PlayerAiming && value == scene.highlight_volley)
+    return {CellState::Highlight, false};
+  return {CellState::Shot, false};
+}
+
+Rect paint_scheme_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column,
+                            int row, int value, const std::optional<CountsOnGrid>& counts) {
+  const SchemePalette& palette = scheme_palette(scheme_of(match));
+  const SchemeCell look = scheme_grid_cell(match, scene, column, row, value);
+  const Rect rect = grid_cell_rect(layout, column, row);
+  const int level =
+      counts && look.state == CellState::Water ? shade_level(counts->counts->at(column, row), counts->highest) : 0;
+  if (level > 0)
+    paint_scheme_shade(canvas, palette, rect, level);
+  else
+    paint_scheme_cell(canvas, palette, rect, look.state, look.current);
+  if (counts && look.state == CellState::Water && level == 0) paint_scheme_ruled_out(canvas, palette, rect);
+  if (counts && counts->certain != nullptr && counts->certain->at(column, row) != 0)
+    paint_scheme_pin(canvas, palette, rect);
+  // The letter of a shot sits on the ink of the cell's own state.
+  const Swatch& ink = palette.cells[static_cast<std::size_t>(look.state)];
+  canvas.set_ink(ink.ink, ink.box);
+  return rect;
+}
+
 void paint_labels(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
   const int n = match.settings().MaxCells;
-  canvas.set_text_background(scene.background_colour);
+  use_background_ink(match, scene, canvas);
   for (int column = 0; column < n; ++column)
     canvas.draw_text(format_text("%d", column), column_label_rect(layout, column), kColumnLabel);
   for (int row = 0; row < n; ++row) canvas.draw_text(format_text("%d", row), row_label_rect(layout, row), kRowLabel);
@@ -135,12 +192,19 @@ void paint_panels(const Match& match, const Scene& scene, const Layout& layout, 
 void paint_status_button(const Match& match, const Layout& layout, Canvas& canvas) {
   const std::optional<StatusButton> button = status_button(match);
   if (!button) return;
-  fill(canvas, layout.status_rect, button->colour);
+  if (const SchemeId scheme = scheme_of(match); scheme != SchemeId::Classic) {
+    const SchemePalette& palette = scheme_palette(scheme);
+    const Swatch look = button_swatch(palette, button->colour);
+    canvas.fill_rect(layout.status_rect, look.fill, palette.grid_line);
+    canvas.set_ink(look.ink, look.box);
+  } else {
+    fill(canvas, layout.status_rect, button->colour);
+  }
   canvas.draw_text(button->text, layout.status_rect.shrunk(kStatusTextMargin), kStatusText);
 }
 
 void paint_legend(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas) {
-  canvas.set_text_background(scene.background_colour);
+  use_background_ink(match, scene, canvas);
   canvas.draw_text(legend_text(match), legend_rect(match, layout), kTextWordBreak);
 }
 
@@ -152,7 +216,7 @@ void paint_window(const Match& match, const Scene& scene, const Layout& layout, 
   const std::optional<CountsOnGrid> counts = counts_on_grid(match, scene);
   if (const Board* board = shown_board(match, scene)) paint_grid(match, scene, layout, canvas, *board, counts);
   if (const Fleet* fleet = shown_fleet(match, scene)) paint_panels(match, scene, layout, canvas, *fleet);
-  if (counts) paint_counts_legend(*counts, scene, layout, canvas);
+  if (counts) paint_counts_legend(*counts, scene, layout, canvas, scheme_of(match));
   paint_status_button(match, layout, canvas);
   paint_legend(match, scene, layout, canvas);
   canvas.restore_font();
@@ -165,6 +229,8 @@ Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layou
 
 Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int column, int row,
                      int value, const std::optional<CountsOnGrid>& counts) {
+  if (scheme_of(match) != SchemeId::Classic)
+    return paint_scheme_grid_cell(match, scene, layout, canvas, column, row, value, counts);
   Colour colour = grid_cell_colour(match, scene, column, row, value);
   if (shows_computer_ships(match) && match.my_sea().at(column, row) != 0) colour = Colour::Orange;
   const Rect rect = grid_cell_rect(layout, column, row);
@@ -183,6 +249,16 @@ Rect paint_grid_cell(const Match& match, const Scene& scene, const Layout& layou
 
 Rect paint_panel_cell(const Match& match, const Scene& scene, const Layout& layout, Canvas& canvas, int ship, int cell,
                       int hit) {
+  if (const SchemeId scheme = scheme_of(match); scheme != SchemeId::Classic) {
+    const Fleet* fleet = shown_fleet(match, scene);
+    const bool sunk = hit != 0 && fleet != nullptr && ship >= 0 && ship < static_cast<int>(fleet->size()) &&
+                      (*fleet)[static_cast<std::size_t>(ship)].cells_left() <= 0;
+    CellState state = hit != 0 ? CellState::Hit : CellState::Slot;
+    if (match.play_state() == PlayState::Placing && ship == scene.selected_ship) state = CellState::Ship;
+    const Rect rect = panel_cell_rect(layout, ship, cell);
+    paint_scheme_cell(canvas, scheme_palette(scheme), rect, state, is_current_volley(match, scene, hit), sunk);
+    return rect;
+  }
   Colour colour = Colour::White;
   if (is_current_volley(match, scene, hit)) {
     colour = in_state(match, {PlayState::ComputerVolleyShown, PlayState::ComputerWon}) ? Colour::SpringGreen

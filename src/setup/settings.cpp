@@ -24,6 +24,8 @@ int setting_value(const GameSettings& s, SettingId id) {
       return s.Hint;
     case SettingId::VornmarkView:
       return s.VornmarkView;
+    case SettingId::ColourScheme:
+      return s.ColourScheme;
     case SettingId::Sound:
       return s.Sound;
   }
@@ -62,6 +64,9 @@ void set_setting_value(GameSettings& s, SettingId id, int value) {
     case SettingId::VornmarkView:
       s.VornmarkView = value;
       break;
+    case SettingId::ColourScheme:
+      s.ColourScheme = value;
+      break;
     case SettingId::Sound:
       s.Sound = value;
       break;
@@ -75,6 +80,8 @@ int stored_setting_value(SettingId id, long long read) {
       return read != 0 ? 1 : 0;
     case StoredValue::OnlyOneIsOne:
       return read == 1 ? 1 : 0;
+    case StoredValue::OutsideIsDefault:
+      return in_range(id, read) ? static_cast<int>(read) : declared.default_value;
     case StoredValue::Clamped:
       break;
   }

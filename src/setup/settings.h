@@ -1,5 +1,5 @@
 #pragma once
-// The eight options kept between runs, each declared once: its key in the settings file, its
+// The options kept between runs, each declared once: its key in the settings file, its
 // default, its range and how a stored value is read. The settings file, the option dialogs'
 // checks and vornmark-sim's options all read this table. Fields bear the names of their keys.
 
@@ -19,14 +19,16 @@ enum class SettingId : int {
   PlayLevel,
   Hint,
   VornmarkView,
+  ColourScheme,
   Sound,
 };
 
 // How a value read from the file is brought into the setting's range.
 enum class StoredValue {
-  Clamped,       // a number brought into low..high
-  NonZeroIsOne,  // 1 for any value but 0
-  OnlyOneIsOne,  // 1 only for exactly 1
+  Clamped,           // a number brought into low..high
+  NonZeroIsOne,      // 1 for any value but 0
+  OnlyOneIsOne,      // 1 only for exactly 1
+  OutsideIsDefault,  // the default for any value outside low..high: a choice among names, not a scale
 };
 
 // Whether saving writes the key always, or only once it leaves its default (and wherever the file
@@ -44,7 +46,7 @@ struct SettingDeclaration {
 };
 
 // In the order in which the file is read and written.
-inline constexpr std::array<SettingDeclaration, 11> kSettings = {{
+inline constexpr std::array<SettingDeclaration, 12> kSettings = {{
     {SettingId::NumberOfShots, "NumberOfShots", 10, 1, 10, StoredValue::Clamped},
     {SettingId::AmbiguityThreshold, "AmbiguityThreshold", 10, 1, 30, StoredValue::Clamped},
     {SettingId::AutomaticMode, "AutomaticMode", 1, 0, 1, StoredValue::NonZeroIsOne},
@@ -56,6 +58,8 @@ inline constexpr std::array<SettingDeclaration, 11> kSettings = {{
     // The counting made visible: the hint while the player aims, Vornmark's view of its volley.
     {SettingId::Hint, "Hint", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
     {SettingId::VornmarkView, "VornmarkView", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
+    // The colours of the window: 0 Classic, 1 colour-blind safe, 2 high contrast.
+    {SettingId::ColourScheme, "ColourScheme", 0, 0, 2, StoredValue::OutsideIsDefault, Written::OnceSet},
     // The window's sounds, on unless switched off.
     {SettingId::Sound, "Sound", 1, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
 }};
@@ -73,6 +77,7 @@ struct GameSettings {
   std::int32_t PlayLevel = setting(SettingId::PlayLevel).default_value;
   std::int32_t Hint = setting(SettingId::Hint).default_value;
   std::int32_t VornmarkView = setting(SettingId::VornmarkView).default_value;
+  std::int32_t ColourScheme = setting(SettingId::ColourScheme).default_value;
   std::int32_t Sound = setting(SettingId::Sound).default_value;
 
   friend bool operator==(const GameSettings&, const GameSettings&) = default;

@@ -85,7 +85,7 @@ void GameSurface::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QtCanvas canvas(painter, logicalDpiY());
   paint_window(match_, flow_->scene(), layout_, canvas);
-  if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas);
+  if (focus_visible_) paint_focus_frame(layout_, focus_place(), canvas, scheme_of(match_));
   guide_rect_ = QRect();
   // Clear of the status button's place, which the first game fills.
   if (guide_keys_ && match_.play_state() == PlayState::Idle)

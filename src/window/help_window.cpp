@@ -1,15 +1,38 @@
 #include "window/help_window.h"
 
+#include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "window/desktop_look.h"
+
 namespace vornmark {
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) { follow_palette(); }
+
+void HelpBrowser::follow_palette() {
+  // The pages' own style sheet, as the document's default: the browser does not apply the link
+  // in the pages. On a dark desktop it gains light text and headings.
+  QFile file(QStringLiteral(":/help/style.css"));
+  QString style = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  if (palette_is_dark(palette())) style += dark_help_style();
+  document()->setDefaultStyleSheet(style);
+}
+
+void HelpBrowser::changeEvent(QEvent* event) {
+  QTextBrowser::changeEvent(event);
+  // A desktop turned dark or light: the page is read again with the style sheet that fits.
+  if (event->type() != QEvent::PaletteChange) return;
+  follow_palette();
+  if (!source().isEmpty()) reload();
+}
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Vornmark Help"));
-  browser_ = new QTextBrowser(this);
+  browser_ = new HelpBrowser(this);
   browser_->setOpenExternalLinks(false);
   browser_->setSearchPaths({QStringLiteral(":/help")});
 

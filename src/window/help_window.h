@@ -1,15 +1,28 @@
 #pragma once
 // The help window: the HTML pages compiled into the program, with a way back to the contents.
 
+#include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
-
-class QTextBrowser;
 
 namespace vornmark {
 
 // The page that Help/Help... opens.
 inline const QUrl kHelpContents{QStringLiteral("qrc:/help/contents.html")};
+
+// The pages' browser: their style sheet gains dark colours while the desktop is dark.
+class HelpBrowser : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  explicit HelpBrowser(QWidget* parent = nullptr);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void follow_palette();
+};
 
 class HelpWindow : public QWidget {
   Q_OBJECT
@@ -21,7 +34,7 @@ class HelpWindow : public QWidget {
   QTextBrowser* browser() const { return browser_; }
 
  private:
-  QTextBrowser* browser_;
+  HelpBrowser* browser_;
 };
 
 }  // namespace vornmark

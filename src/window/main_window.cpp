@@ -1,10 +1,12 @@
 #include "window/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "presentation/colour_scheme.h"
 #include "presentation/dialogs.h"
 #include "presentation/printing.h"
 #include "setup/match.h"
@@ -25,14 +27,6 @@
 
 namespace vornmark {
 
-namespace {
-
-// The ground of the window class before the first game: the stock light grey, a shade darker
-// than the game's own Grey.
-const QColor kStockLightGrey(192, 192, 192);
-
-}  // namespace
-
 MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
     : match_(match),
       platform_(platform),
@@ -47,7 +41,7 @@ MainWindow::MainWindow(Match& match, QtPlatform& platform, QSize size)
   flow_.set_recorder(&recorder_);
   view_.set_game_changed([this] { game_changed(); });
   surface_->setFocus();
-  set_surface_background(*surface_, kStockLightGrey);
+  view_.set_background(Colour::Grey);  // the stock light grey in Classic
 
   // The first layout uses the size of the window being created; the first resize lays the
   // window out again for its client area.
@@ -89,6 +83,8 @@ void MainWindow::keep_game_in(const std::filesystem::path& dir) {
   surface_->hold_focus(flow_.scene().focus);
   action(kCommandHint)->setChecked(match_.settings().Hint != 0);
   action(kCommandVornmarkView)->setChecked(match_.settings().VornmarkView != 0);
+  action(kCommandSound)->setChecked(match_.settings().Sound != 0);
+  action(kCommandSchemeClassic + static_cast<int>(scheme_of(match_)))->setChecked(true);
   surface_->update();
   surface_->announce_changes();
 }
@@ -141,8 +137,19 @@ void MainWindow::build_menu() {
   view->setChecked(match_.settings().VornmarkView != 0);
   // Last in the menu, so that the items before it keep their places.
   add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  // The sounds' switch comes after every item there was before it.
+  // The colour schemes and the sounds' switch after every item there was before them.
   options->addSeparator();
+  QMenu* colours = options->addMenu(QStringLiteral("&Colours"));
+  auto* schemes = new QActionGroup(colours);
+  const std::pair<const char*, int> scheme_items[] = {{"&Classic", kCommandSchemeClassic},
+                                                      {"Colour-&blind safe", kCommandSchemeColourBlindSafe},
+                                                      {"&High contrast", kCommandSchemeHighContrast}};
+  for (const auto& [text, id] : scheme_items) {
+    QAction* item = add_command(colours, text, id);
+    item->setCheckable(true);
+    item->setChecked(id - kCommandSchemeClassic == static_cast<int>(scheme_of(match_)));
+    schemes->addAction(item);
+  }
   QAction* sound = add_command(options, "S&ound", kCommandSound);
   sound->setShortcut(QKeySequence(Qt::Key_M));
   sound->setCheckable(true);
@@ -215,6 +222,12 @@ void MainWindow::handle_command(int id) {
       match_.mutable_settings().Sound = match_.settings().Sound != 0 ? 0 : 1;
       action(kCommandSound)->setChecked(match_.settings().Sound != 0);
       break;
+    case kCommandSchemeClassic:
+    case kCommandSchemeColourBlindSafe:
+    case kCommandSchemeHighContrast:
+      flow_.choose_colour_scheme(id - kCommandSchemeClassic);
+      action(id)->setChecked(true);
+      break;
     default:
       break;
   }
@@ -244,7 +257,7 @@ void MainWindow::pacing() {
 }
 
 void MainWindow::statistics() {
-  StatisticsDialog dialog(recorder_, this);
+  StatisticsDialog dialog(recorder_, this, scheme_of(match_));
   dialog.exec();
 }
 

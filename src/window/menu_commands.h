@@ -18,6 +18,10 @@ enum CommandId : int {
   // Beyond the original menu: the counting made visible.
   kCommandHint = 40101,
   kCommandVornmarkView = 40102,
+  // The colour schemes, in the order of their values in the settings.
+  kCommandSchemeClassic = 40110,
+  kCommandSchemeColourBlindSafe = 40111,
+  kCommandSchemeHighContrast = 40112,
   // The sounds' switch.
   kCommandSound = 40103,
 };

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPen>
+#include <algorithm>
 #include <cstdlib>
 
 namespace vornmark {
@@ -44,14 +45,134 @@ void QtCanvas::shade(const Rect& rect, Rgb colour) {
   fill_and_frame(rect, QColor(colour.red, colour.green, colour.blue));
 }
 
-void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour) {
+void QtCanvas::fill_and_frame(const Rect& rect, const QColor& colour, const QColor& frame) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
   painter_.fillRect(QRect(rect.left, rect.top, width, height), colour);
-  use_pen(Pen::Frame);
+  if (frame == Qt::black) {
+    use_pen(Pen::Frame);
+  } else if (pen_ != Pen::SchemeFrame || scheme_frame_ != frame) {
+    painter_.setPen(QPen(frame, 0));
+    painter_.setBrush(Qt::NoBrush);
+    scheme_frame_ = frame;
+    pen_ = Pen::SchemeFrame;
+  }
   // A one-pixel outline of width w - 1 covers w pixels: the frame stays inside the rectangle.
   painter_.drawRect(QRect(rect.left, rect.top, width - 1, height - 1));
+}
+
+namespace {
+
+QColor qt_rgb(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+}  // namespace
+
+void QtCanvas::fill_rect(const Rect& rect, Rgb fill, Rgb frame) { fill_and_frame(rect, qt_rgb(fill), qt_rgb(frame)); }
+
+void QtCanvas::set_text_background(Colour colour) {
+  text_background_ = qt_colour(colour);
+  if (text_colour_ != Qt::black) {
+    text_colour_ = Qt::black;
+    pen_ = Pen::Unknown;
+  }
+}
+
+void QtCanvas::set_ink(Rgb text, Rgb background) {
+  text_background_ = qt_rgb(background);
+  if (text_colour_ != qt_rgb(text)) {
+    text_colour_ = qt_rgb(text);
+    pen_ = Pen::Unknown;
+  }
+}
+
+namespace {
+
+// A mark drawn smooth (the only antialiased drawing of the game) into an area.
+void draw_mark_shape(QPainter& painter, const QRectF& area, Mark mark, const QColor& ink, const QColor& edge) {
+  const qreal side = std::min(area.width(), area.height());
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const auto stroke = [&](qreal fraction, Qt::PenCapStyle cap = Qt::RoundCap) {
+    painter.setPen(QPen(ink, std::max<qreal>(1.0, side * fraction), Qt::SolidLine, cap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+  };
+  switch (mark) {
+    case Mark::Ring: {
+      stroke(0.07);
+      const qreal radius = side * 0.37;
+      painter.drawEllipse(area.center(), radius, radius);
+      break;
+    }
+    case Mark::Frame: {
+      const qreal thickness = std::max<qreal>(2.0, side * 0.12);
+      stroke(0.12, Qt::SquareCap);
+      const qreal inset = 1.0 + thickness / 2;
+      painter.drawRect(area.adjusted(inset, inset, -inset, -inset));
+      break;
+    }
+    case Mark::Hatch: {
+      stroke(0.06);
+      const qreal step = std::max<qreal>(4.0, side / 4);
+      for (qreal offset = -area.height(); offset < area.width(); offset += step)
+        painter.drawLine(QPointF(area.left() + offset, area.bottom()),
+                         QPointF(area.left() + offset + area.height(), area.top()));
+      break;
+    }
+    case Mark::Hull: {
+      stroke(0.07);
+      const qreal inset = side * 0.16;
+      painter.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), side * 0.18, side * 0.18);
+      break;
+    }
+    case Mark::Cross: {
+      stroke(0.12);
+      const qreal inset = side * 0.2;
+      const QRectF inner = area.adjusted(inset, inset, -inset, -inset);
+      painter.drawLine(inner.topLeft(), inner.bottomRight());
+      painter.drawLine(inner.topRight(), inner.bottomLeft());
+      break;
+    }
+    case Mark::Diamond: {
+      const QPointF centre = area.center();
+      const qreal half = side / 2 - 0.5;
+      const QPointF points[] = {{centre.x(), centre.y() - half},
+                                {centre.x() + half, centre.y()},
+                                {centre.x(), centre.y() + half},
+                                {centre.x() - half, centre.y()}};
+      painter.setPen(QPen(edge, std::max<qreal>(1.0, side / 8)));
+      painter.setBrush(ink);
+      painter.drawPolygon(points, 4);
+      break;
+    }
+    case Mark::Block:
+      painter.fillRect(area, ink);
+      break;
+  }
+}
+
+}  // namespace
+
+void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 2 || height <= 2) return;
+  if (mark == Mark::Block) {
+    painter_.fillRect(qt_rect(rect), qt_rgb(colour));
+    return;
+  }
+  // Hundreds of cells carry the same few marks: each is drawn once into an image and then
+  // copied, which is far cheaper than stroking smooth shapes cell by cell.
+  const MarkKey key{static_cast<int>(mark), width, height, qt_rgb(colour).rgb(), qt_rgb(edge).rgb()};
+  auto found = marks_.find(key);
+  if (found == marks_.end()) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    draw_mark_shape(painter, QRectF(0, 0, width, height), mark, qt_rgb(colour), qt_rgb(edge));
+    painter.end();
+    found = marks_.emplace(key, std::move(image)).first;
+  }
+  painter_.drawImage(rect.left, rect.top, found->second);
 }
 
 QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags) {
@@ -139,7 +260,7 @@ void QtCanvas::use_pen(Pen pen) {
     painter_.setPen(QPen(Qt::black, 0));
     painter_.setBrush(Qt::NoBrush);
   } else {
-    painter_.setPen(Qt::black);
+    painter_.setPen(text_colour_);
   }
   pen_ = pen;
 }

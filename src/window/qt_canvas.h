@@ -7,10 +7,13 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "presentation/canvas.h"
 
@@ -31,23 +34,31 @@ class QtCanvas : public Canvas {
   int vertical_resolution() const override { return vertical_dpi_; }
   void select_font(int pixel_height) override;
   void restore_font() override;
-  void set_text_background(Colour colour) override { text_background_ = qt_colour(colour); }
+  void set_text_background(Colour colour) override;
   void rectangle(const Rect& rect, Colour colour) override;
   void shade(const Rect& rect, Rgb colour) override;
   void draw_text(std::string_view text, const Rect& rect, unsigned flags) override;
+  void fill_rect(const Rect& rect, Rgb fill, Rgb frame) override;
+  void set_ink(Rgb text, Rgb background) override;
+  void mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) override;
 
  private:
-  enum class Pen { Unknown, Frame, Text };
+  enum class Pen { Unknown, Frame, SchemeFrame, Text };
   void use_pen(Pen pen);
   // The metrics of the font in use on the painter's device, made once per font.
   const QFontMetrics& metrics();
-  void fill_and_frame(const Rect& rect, const QColor& colour);
+  void fill_and_frame(const Rect& rect, const QColor& colour, const QColor& frame = Qt::black);
   QStringList text_lines(const QString& text, int width, unsigned flags);
 
   QPainter& painter_;
   int vertical_dpi_;
   QFont kept_font_;
   QColor text_background_{Qt::white};
+  QColor text_colour_{Qt::black};
+  QColor scheme_frame_;  // the frame's colour while the pen is SchemeFrame
+  // The marks drawn so far, by shape, size and colours.
+  using MarkKey = std::tuple<int, int, int, QRgb, QRgb>;
+  std::map<MarkKey, QImage> marks_;
   std::optional<QFontMetrics> metrics_;
   Pen pen_ = Pen::Unknown;
 };

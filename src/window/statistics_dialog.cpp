@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <set>
 
 #include "play/game_recorder.h"
+#include "window/desktop_look.h"
 
 namespace vornmark {
 
@@ -61,10 +63,28 @@ QStringList row_texts(const RecordKey& key, const GameRecord& r) {
           QString::number(r.longest_streak)};
 }
 
+// Won and lost bars: Classic's green and red; the schemes' current-volley blue and hit vermilion
+// (white and red in high contrast), the lost bars hatched so that they differ by more than colour.
+void set_bar_colours(QBarSet& won, QBarSet& lost, SchemeId scheme) {
+  if (scheme == SchemeId::Classic) {
+    won.setColor(QColor(0, 128, 0));
+    lost.setColor(QColor(192, 0, 0));
+    return;
+  }
+  const SchemePalette& palette = scheme_palette(scheme);
+  const auto qt = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+  const Rgb won_colour = scheme == SchemeId::HighContrast ? palette.cells[static_cast<int>(CellState::Ship)].fill
+                                                          : palette.cells[static_cast<int>(CellState::Current)].fill;
+  won.setColor(qt(won_colour));
+  won.setBorderColor(qt(palette.grid_line));
+  lost.setBrush(QBrush(qt(palette.cells[static_cast<int>(CellState::Hit)].fill), Qt::BDiagPattern));
+  lost.setBorderColor(qt(palette.cells[static_cast<int>(CellState::Hit)].fill));
+}
+
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent)
-    : QDialog(parent), recorder_(recorder), table_(new QTableWidget(this)), chart_(new QChart) {
+StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent, SchemeId scheme)
+    : QDialog(parent), recorder_(recorder), scheme_(scheme), table_(new QTableWidget(this)), chart_(new QChart) {
   setWindowTitle(QStringLiteral("Statistics"));
 
   table_->setColumnCount(static_cast<int>(kColumns.size()));
@@ -77,6 +97,7 @@ StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent)
   table_->setAccessibleName(QStringLiteral("Your games by level and grid"));
   connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) { show_chart_of_row(row); });
 
+  follow_palette();
   chart_->legend()->setAlignment(Qt::AlignBottom);
   auto* chart_view = new QChartView(chart_, this);  // owns the chart
   chart_view->setRenderHint(QPainter::Antialiasing);
@@ -129,6 +150,21 @@ void StatisticsDialog::fill_table() {
   table_->setFocus();
 }
 
+void StatisticsDialog::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) follow_palette();
+}
+
+void StatisticsDialog::follow_palette() {
+  const QChart::ChartTheme theme = palette_is_dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+  if (chart_->theme() == theme) return;
+  chart_->setTheme(theme);  // which recolours the bars: they get theirs again
+  for (QAbstractSeries* series : chart_->series()) {
+    const QList<QBarSet*> sets = static_cast<QBarSeries*>(series)->barSets();
+    if (sets.size() == 2) set_bar_colours(*sets[0], *sets[1], scheme_);
+  }
+}
+
 void StatisticsDialog::show_chart_of_row(int row) {
   chart_->removeAllSeries();
   for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
@@ -143,8 +179,7 @@ void StatisticsDialog::show_chart_of_row(int row) {
 
   auto* won = new QBarSet(QStringLiteral("Won"));
   auto* lost = new QBarSet(QStringLiteral("Lost"));
-  won->setColor(QColor(0, 128, 0));
-  lost->setColor(QColor(192, 0, 0));
+  set_bar_colours(*won, *lost, scheme_);
   QStringList categories;
   int most = 1;
   for (const int v : volleys) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "presentation/colour_scheme.h"
 #include "setup/statistics_file.h"
 
 class QChart;
@@ -21,7 +22,9 @@ class StatisticsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  StatisticsDialog(GameRecorder& recorder, QWidget* parent);
+  // The chart's bars take the colour scheme's colours, and the lost ones a hatch beside Classic;
+  // the chart follows the desktop's light or dark palette.
+  StatisticsDialog(GameRecorder& recorder, QWidget* parent, SchemeId scheme = SchemeId::Classic);
 
   QTableWidget* table() const { return table_; }
   QChart* chart() const { return chart_; }
@@ -29,12 +32,17 @@ class StatisticsDialog : public QDialog {
   // The record shown in each row, in row order.
   const std::vector<RecordKey>& keys() const { return keys_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void follow_palette();
   void fill_table();
   void show_chart_of_row(int row);
   void reset();
 
   GameRecorder& recorder_;
+  SchemeId scheme_;
   Statistics statistics_;
   std::vector<RecordKey> keys_;
   QTableWidget* table_;

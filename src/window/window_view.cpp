@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "presentation/colour_scheme.h"
 #include "presentation/layout.h"
 #include "presentation/painting.h"
 #include "setup/match.h"
@@ -21,7 +22,16 @@ WindowView::WindowView(Match& match, const Layout& layout, QWidget& surface, QWi
 
 void WindowView::beep() { match_.platform().beep(); }
 
-void WindowView::set_background(Colour colour) { set_surface_background(surface_, qt_colour(colour)); }
+void WindowView::set_background(Colour colour) {
+  const SchemeId scheme = scheme_of(match_);
+  // Before the first game Classic keeps the stock light grey of the window class.
+  if (scheme == SchemeId::Classic && match_.play_state() == PlayState::Idle && colour == Colour::Grey) {
+    set_surface_background(surface_, kStockLightGrey);
+    return;
+  }
+  const Rgb rgb = background_rgb(scheme, colour);
+  set_surface_background(surface_, QColor(rgb.red, rgb.green, rgb.blue));
+}
 
 void WindowView::set_title(std::string_view title) {
   window_.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));

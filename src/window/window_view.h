@@ -3,6 +3,7 @@
 // become update() calls on the layout's rectangles, the background colour becomes the
 // surface's palette, the title the main window's, and sounds are heard while the Sound switch is on.
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 
@@ -44,6 +45,10 @@ class WindowView : public View {
   SoundPlayer& sounds_;
   std::function<void()> on_game_changed_;
 };
+
+// The ground of the window class before the first game: the stock light grey, a shade darker
+// than the game's own Grey.
+inline const QColor kStockLightGrey(192, 192, 192);
 
 // Paints the ground of the surface in a colour of the game (the erase of a full redraw).
 void set_surface_background(QWidget& surface, const QColor& colour);

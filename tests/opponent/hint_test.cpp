@@ -51,6 +51,20 @@ TEST_F(HintTest, CountsEachShipsConsistentPlacementsFromThePlayersShotsAndTheCom
   EXPECT_EQ(hint.placements()[kDestroyer], 3 * 6);  // six straight placements through each inner cell
   EXPECT_FALSE(hint.certain_at(2, 2));
   EXPECT_TRUE(platform.boxes.empty());
+
+  // Volley 3 being aimed: its hits are not known yet, so its shots count as unshot until it is
+  // resolved, whenever the hint is counted.
+  const std::array<int, 4> before = hint.placements();
+  match.set_play_state(PlayState::PlayerAiming);
+  match.mutable_counters().player_volley = 3;
+  shoot(3, {{5, 5}, {6, 6}});
+  hint.count(match);
+  EXPECT_EQ(hint.placements(), before);
+  EXPECT_GT(hint.placements_at(5, 5), 0);
+  match.set_play_state(PlayState::PlayerVolleyShown);
+  hint.count(match);
+  EXPECT_LT(hint.placements()[kBattleship], before[kBattleship]);
+  EXPECT_EQ(hint.placements_at(5, 5), 0);
 }
 
 TEST_F(HintTest, AShipWithOnePlacementLeftIsCertainAndBlocksTheOthers) {

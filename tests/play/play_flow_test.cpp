@@ -74,6 +74,35 @@ TEST_F(PlayFlowTest, FirstExchangeWithThreeShotsAndBothPauses) {
   EXPECT_EQ(legend_text(match), "Shots left:  2      ");
 }
 
+TEST_F(PlayFlowTest, TheHintCountsResolvedVolleysOnlyAndIsRepaintedWhenCounted) {
+  start();
+  match.mutable_settings().NumberOfShots = 6;
+  scatter_player_fleet();
+  flow.start_new_game();
+  const std::array<int, 4> fresh = flow.hint().placements();
+  // Switched on after six aimed shots, it counts the grid without them, as if on from the start.
+  const std::vector<CellPos> water = cells_where(match.my_sea(), false);
+  for (int shot = 0; shot < 6; ++shot) press_grid(water[shot].x, water[shot].y);
+  flow.show_hint(true);
+  EXPECT_EQ(flow.hint().placements(), fresh);
+  EXPECT_GT(flow.hint().placements_at(water[0].x, water[0].y), 0);
+
+  // Resolved, the misses count, and the whole window is repainted with the new counts.
+  const int redraws = view.redraws;
+  press_status();
+  EXPECT_EQ(view.redraws, redraws + 1);
+  EXPECT_LT(flow.hint().placements()[0], fresh[0]);
+  EXPECT_EQ(flow.hint().placements_at(water[0].x, water[0].y), 0);
+  // Off, the resolution repaints only what it changed.
+  flow.show_hint(false);
+  press_status();
+  press_status();
+  for (int shot = 6; shot < 12; ++shot) press_grid(water[shot].x, water[shot].y);
+  const int redraws_off = view.redraws;
+  press_status();
+  EXPECT_EQ(view.redraws, redraws_off);
+}
+
 TEST_F(PlayFlowTest, OneShotVolleysResolveAtTheShotAndTheComputerAnswersWithoutPauses) {
   start();
   match.mutable_settings().NumberOfShots = 1;

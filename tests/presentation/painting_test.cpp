@@ -518,9 +518,35 @@ TEST_F(PaintingTest, TheHintShadesOpenWaterMarksCertainCellsAndListsThePlacement
   paint();
   EXPECT_EQ(canvas.lines_starting("shade"), "");
   scene.hint = &hint;
-  match.set_play_state(PlayState::PlayerVolleyShown);
+  match.set_play_state(PlayState::ComputerVolleyShown);
   paint();
   EXPECT_EQ(canvas.lines_starting("shade"), "");
+  // While the volley is shown, the hint shows what it taught.
+  match.set_play_state(PlayState::PlayerVolleyShown);
+  paint();
+  EXPECT_EQ(lines_with("(700,250)-(800,350)"), "shade (700,250)-(800,350) #2C6EB0\n");
+
+  // The schemes beside Classic: the same cells in their colours, each with its mark.
+  match.set_play_state(PlayState::PlayerAiming);
+  match.mutable_settings().ColourScheme = 1;
+  paint();
+  EXPECT_EQ(lines_with("(500,50)-(600,150)"),
+            "fill (500,50)-(600,150) #9E978C frame #556677\n"
+            "mark ring (500,50)-(600,150) #14212E\n"
+            "text \"A\" (500,50)-(600,150) single|vcenter|center ink #14212E on #9E978C\n");
+  EXPECT_EQ(lines_with("(502,52)-(539,89)"), "mark diamond (502,52)-(539,89) #FFFFFF edge #000000\n");
+  EXPECT_EQ(lines_with("(700,250)-(800,350)"), "fill (700,250)-(800,350) #000536 frame #556677\n");
+  EXPECT_EQ(lines_with("Corvette:"), "text \"Corvette: 1\" (0,398)-(400,410) single|vcenter ink #FFFFFF on #1D3557\n");
+  match.mutable_settings().ColourScheme = 2;
+  paint();
+  EXPECT_EQ(lines_with("(500,50)-(600,150)"),
+            "fill (500,50)-(600,150) #3B7BFF frame #B0B0B0\n"
+            "mark ring (500,50)-(600,150) #FFFFFF\n"
+            "text \"A\" (500,50)-(600,150) single|vcenter|center ink #FFFFFF on #000000\n");
+  // The count told by the size of a square: the darkest level nearly fills the cell.
+  EXPECT_EQ(lines_with("(700,250)-(800,350)"), "fill (700,250)-(800,350) #000000 frame #B0B0B0\n");
+  EXPECT_EQ(lines_with("(707,257)-(792,342)"), "mark block (707,257)-(792,342) #00E5FF\n");
+  EXPECT_EQ(canvas.lines_starting("rect"), "") << "nothing in the Classic colours";
   EXPECT_TRUE(platform.boxes.empty());
 }
 

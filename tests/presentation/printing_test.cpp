@@ -105,6 +105,15 @@ TEST_F(PrintingTest, PrintsSquareCellsScaledToThePage) {
   EXPECT_EQ(page.recording.lines().back(), "restore font");
 }
 
+TEST_F(PrintingTest, ASchemeBesideClassicPrintsInItsColoursWithItsMarks) {
+  match.mutable_settings().ColourScheme = 2;
+  FakePage page(960, 1320, events);
+  EXPECT_EQ(print_boards(match, scene, layout, &page), 1);
+  EXPECT_TRUE(has_line(page, "fill (240,24)-(288,72) #000000 frame #B0B0B0"));
+  EXPECT_TRUE(has_line(page, "text \"0\" (240,-24)-(288,24) single|bottom|center ink #FFFFFF on #000000"));
+  EXPECT_EQ(page.recording.lines_starting("rect"), "") << "nothing in the Classic colours";
+}
+
 TEST_F(PrintingTest, CellsAreSquareOnWidePagesToo) {
   FakePage page(4000, 800, events);  // min(4000 / 20, 800 / 16) = min(200, 50)
   EXPECT_EQ(print_boards(match, scene, layout, &page), 1);

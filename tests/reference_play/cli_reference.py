@@ -182,6 +182,10 @@ class Driver:
             self.pacing(args)
         elif name == "display":
             self.display(args)
+        elif name == "scheme":
+            if len(args) != 1 or args[0] not in ("0", "1", "2"):
+                raise BadCommand()
+            self.game.settings.ColourScheme = int(args[0])
         elif name == "board":
             self.print_board(line.strip(" \t")[len(name):].strip(" \t"))
         elif name == "fleet":

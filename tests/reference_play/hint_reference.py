@@ -60,9 +60,14 @@ def count_ship(shot, blocked, cells_of_placements, wanted, tally):
     return count, last
 
 
-def compute_hint(shots, fleet, size):
-    """The hint for a shot board (read at its own width) and the fleet shot at, on a size x size grid."""
+def compute_hint(shots, fleet, size, unresolved=0):
+    """The hint for a shot board (read at its own width) and the fleet shot at, on a size x size grid.
+
+    The shots of the volley `unresolved` (one being aimed, whose hits are not known yet) read as unshot.
+    """
     shot = [shots.cells[x + y * shots.width] for y in range(size) for x in range(size)]
+    if unresolved > 0:
+        shot = [0 if v == unresolved else v for v in shot]
     blocked = [False] * (size * size)
     tallies = [[0] * (size * size) for _ in fleet]
     counts = [0] * len(fleet)

@@ -118,9 +118,11 @@ class PlayFlow:
 
     def refresh_hint(self):
         """The hint is counted at start-up, at every new game, after each player volley and when it is
-        switched on, whether it is shown or not: what `hint` prints does not depend on the switch."""
+        switched on, whether it is shown or not: what `hint` prints does not depend on the switch.  Only
+        resolved volleys count: the shots of a volley being aimed are left out."""
         g = self.game
-        self.hint = compute_hint(g.his_shots, g.my_fleet, g.settings.MaxCells)
+        aimed = g.player_volley if self.state == PLAYER_AIMING else 0
+        self.hint = compute_hint(g.his_shots, g.my_fleet, g.settings.MaxCells, aimed)
 
     def set_display(self, hint=None, view=None):
         s = self.settings

@@ -1,7 +1,8 @@
 """The settings in VORNMARK.INI, section [Options]: read with private-profile rules, brought into range.
 
-Beside the eight game settings lie two display switches, Hint and VornmarkView, off by default: a file
-keeps no line of them until one is switched on, so the file stays as it was while neither ever is.
+Beside the eight game settings lie two display switches, Hint and VornmarkView, off by default, and the
+colour scheme, Classic (0) by default: a file keeps no line of them until one is changed, so the file stays
+as it was while none ever is.
 """
 
 import os
@@ -20,6 +21,8 @@ KEYS = (
 )
 # Read like AutomaticMode (any non-zero value is 1); saved only when 1 or when the file holds the key.
 DISPLAY_KEYS = ("Hint", "VornmarkView")
+# The colour scheme, 0 to 2; any other value reads as 0. Saved only when not 0 or when the file holds it.
+SCHEME_KEY = "ColourScheme"
 FILE_NAME = "VORNMARK.INI"
 SECTION = "Options"
 
@@ -87,6 +90,8 @@ def load_settings(settings, directory):
     for key in DISPLAY_KEYS:
         text = stored.get(key.lower())
         setattr(settings, key, 1 if text and read_profile_integer(text) != 0 else 0)
+    scheme = read_profile_integer(stored.get(SCHEME_KEY.lower()) or "0")
+    settings.ColourScheme = scheme if scheme in (0, 1, 2) else 0
 
 
 def save_settings(settings, directory):
@@ -98,6 +103,8 @@ def save_settings(settings, directory):
     path = os.path.join(directory, FILE_NAME)
     held = read_options_section(path)
     display = [key for key in DISPLAY_KEYS if getattr(settings, key) == 1 or key.lower() in held]
+    if getattr(settings, SCHEME_KEY, 0) != 0 or SCHEME_KEY.lower() in held:
+        display.append(SCHEME_KEY)
     lines = (["[%s]" % SECTION] + ["%s=%d" % (key, getattr(settings, key)) for key, _ in KEYS] +
              ["%s=%d" % (key, getattr(settings, key)) for key in display])
     with open(path, "w", encoding="latin-1") as f:
@@ -110,4 +117,4 @@ def stored_values(directory):
     if not os.path.exists(path):
         return None
     stored = read_options_section(path)
-    return {key: stored.get(key.lower()) for key in [key for key, _ in KEYS] + list(DISPLAY_KEYS)}
+    return {key: stored.get(key.lower()) for key in [key for key, _ in KEYS] + list(DISPLAY_KEYS) + [SCHEME_KEY]}

@@ -48,6 +48,8 @@ TEST(SettingsFile, RoundTripOfChangedValues) {
   s.DefenseMode = 1;
   s.MaxCells = 20;
   s.PlayLevel = 2;
+  s.VornmarkView = 1;
+  s.ColourScheme = 2;
   s.Sound = 0;
   ASSERT_TRUE(save_settings(s, dir.path()));
   EXPECT_EQ(load_settings(dir.path()), s);
@@ -55,8 +57,9 @@ TEST(SettingsFile, RoundTripOfChangedValues) {
   ASSERT_TRUE(save_settings(s, dir.path()));
   const std::string text = read_text(dir / "VORNMARK.INI");
   EXPECT_EQ(text.find("MaxCells=20"), text.rfind("MaxCells=20"));
-  // The sound, on by default, is written once switched off, after the eight keys.
-  EXPECT_TRUE(text.ends_with("PlayLevel=2\nSound=0\n")) << text;
+  // The display keys follow the eight, once set: the view's switch, the colour scheme, the sound
+  // (on by default, so written once switched off).
+  EXPECT_TRUE(text.ends_with("PlayLevel=2\nVornmarkView=1\nColourScheme=2\nSound=0\n")) << text;
   // No temporary files are left beside it.
   int files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
@@ -90,6 +93,9 @@ TEST(SettingsFile, ValuesOutOfRangeOrGarbageAreBroughtIntoRange) {
   EXPECT_EQ(t.PlayLevel, 0);
   EXPECT_EQ(t.NumberOfShots, 10) << "an empty value reads as the default";
   EXPECT_EQ(settings_from_text("MaxCells=20\n").MaxCells, 15) << "keys outside the section do not count";
+  // The colour scheme names a choice: a value that names none is Classic, not the nearest one.
+  for (const auto& [text, scheme] : {std::pair{"2", 2}, {"1x", 1}, {"3", 0}, {"-1", 0}, {"99", 0}, {"", 0}})
+    EXPECT_EQ(settings_from_text(std::string("[Options]\nColourScheme=") + text + "\n").ColourScheme, scheme) << text;
   EXPECT_EQ(settings_from_text("\x01\x02\n[Options\nMaxCells=  20  \r\n").MaxCells, 20);
 }
 

@@ -21,6 +21,12 @@ std::string escaped(std::string_view text) {
 
 }  // namespace
 
+std::string describe(Rgb colour) {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
+  return hex;
+}
+
 std::string describe(const Rect& rect) {
   return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" + std::to_string(rect.right) + "," +
          std::to_string(rect.bottom) + ")";
@@ -46,9 +52,21 @@ void RecordingCanvas::select_font(int pixel_height) { lines_.push_back("font " +
 void RecordingCanvas::restore_font() { lines_.push_back("restore font"); }
 
 void RecordingCanvas::shade(const Rect& rect, Rgb colour) {
-  char hex[8];
-  std::snprintf(hex, sizeof hex, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
-  lines_.push_back("shade " + describe(rect) + " " + hex);
+  lines_.push_back("shade " + describe(rect) + " " + describe(colour));
+}
+
+void RecordingCanvas::fill_rect(const Rect& rect, Rgb fill, Rgb frame) {
+  lines_.push_back("fill " + describe(rect) + " " + describe(fill) + " frame " + describe(frame));
+}
+
+void RecordingCanvas::set_ink(Rgb text, Rgb background) {
+  ink_ = "ink " + describe(text) + " on " + describe(background);
+}
+
+void RecordingCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
+  static constexpr const char* kNames[] = {"ring", "frame", "hatch", "hull", "cross", "diamond", "block"};
+  lines_.push_back(std::string("mark ") + kNames[static_cast<int>(mark)] + " " + describe(rect) + " " +
+                   describe(colour) + (mark == Mark::Diamond ? " edge " + describe(edge) : std::string()));
 }
 
 void RecordingCanvas::rectangle(const Rect& rect, Colour colour) {
@@ -56,8 +74,8 @@ void RecordingCanvas::rectangle(const Rect& rect, Colour colour) {
 }
 
 void RecordingCanvas::draw_text(std::string_view text, const Rect& rect, unsigned flags) {
-  lines_.push_back("text \"" + escaped(text) + "\" " + describe(rect) + " " + describe_text_flags(flags) + " on " +
-                   colour_name(text_background_));
+  lines_.push_back("text \"" + escaped(text) + "\" " + describe(rect) + " " + describe_text_flags(flags) + " " +
+                   (ink_.empty() ? "on " + std::string(colour_name(text_background_)) : ink_));
 }
 
 std::string RecordingCanvas::text() const { return lines_starting(""); }

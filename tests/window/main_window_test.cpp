@@ -128,7 +128,10 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
   // The original items first, in their order; the additions after them.
   QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint",
-                                                             "Vornmark's &View", "&Statistics...", "-", "S&ound"}));
+                                                             "Vornmark's &View", "&Statistics...", "-", "&Colours",
+                                                             "S&ound"}));
+  QCOMPARE(texts_of(bar[1]->menu()->actions()[8]->menu()->actions()),
+           (QStringList{"&Classic", "Colour-&blind safe", "&High contrast"}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));
 
   for (int id : {kCommandNewGame, kCommandPlace, kCommandPrint, kCommandExit, kCommandMisc, kCommandPacing,

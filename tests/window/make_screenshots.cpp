@@ -1,7 +1,9 @@
 // Makes the README's screenshots with the program's own window, drawn offscreen:
 //   vornmark_screenshots FOLDER
-// writes FOLDER/first-start.png, FOLDER/game-in-progress.png and FOLDER/place-mode.png. The games are the same on
-// every run (the generator unseeded, as with the switch -D3).
+// writes FOLDER/first-start.png, FOLDER/game-in-progress.png and FOLDER/place-mode.png, then the
+// same game a volley on in each colour scheme beside Classic, with the hint on and an earlier volley
+// highlighted: FOLDER/colours-colour-blind-safe.png and FOLDER/colours-high-contrast.png. The games
+// are the same on every run (the generator unseeded, as with the switch -D3).
 
 #include <QAction>
 #include <QApplication>
@@ -91,5 +93,17 @@ int main(int argc, char** argv) {
     if (match->his_shots().cell(walker % match->grid(), walker / match->grid()) == 0)
       flow.on_left_press(ClickTarget::grid(walker % match->grid(), walker / match->grid()));
   }
-  return save(window, folder + QStringLiteral("/game-in-progress.png")) ? 0 : 1;
+  if (!save(window, folder + QStringLiteral("/game-in-progress.png"))) return 1;
+
+  // The colour schemes: Vornmark's volley over the player's fleet (ships, hits and misses) would
+  // not show the hint, so the player's volley is shown, aimed halfway, the hint on, a hit held.
+  window.action(kCommandHint)->trigger();
+  flow.on_left_press(ClickTarget::panel(kCorvette, 0));
+  const std::pair<int, const char*> schemes[] = {{kCommandSchemeColourBlindSafe, "colour-blind-safe"},
+                                                 {kCommandSchemeHighContrast, "high-contrast"}};
+  for (const auto& [command, name] : schemes) {
+    window.action(command)->trigger();
+    if (!save(window, folder + QStringLiteral("/colours-") + QLatin1String(name) + QStringLiteral(".png"))) return 1;
+  }
+  return 0;
 }

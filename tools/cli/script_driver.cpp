@@ -100,6 +100,8 @@ LineResult ScriptDriver::run_line(std::string_view line) {
     ok = pacing(line);
   } else if (command == "display") {
     ok = display(line);
+  } else if (command == "scheme" && w.size() == 2 && (w[1] == "0" || w[1] == "1" || w[1] == "2")) {
+    flow_.choose_colour_scheme(w[1][0] - '0');
   } else if (command == "hint" && w.size() == 1) {
     hint();
   } else if (command == "view" && w.size() == 1) {
