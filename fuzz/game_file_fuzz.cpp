@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "fuzz_support.h"
@@ -38,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string why;
   if (!flow.resume(text, &why)) {
     FUZZ_CHECK(!why.empty(), "a refusal without a reason");
+    // A seed refused by mistake is worth less: VORNMARK_FUZZ_TRACE=1 says why it was.
+    if (std::getenv("VORNMARK_FUZZ_TRACE") != nullptr) std::fprintf(stderr, "refused: %s\n", why.c_str());
     FUZZ_CHECK(flow.saved_game() == before, "a refused file changed the game");
     return 0;
   }
