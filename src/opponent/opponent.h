@@ -5,12 +5,15 @@
 // the one target list) and takes the match as input; it draws from the match's generator only
 // where the order of draws says so.
 
+#include <memory>
+
 #include "model/board.h"
 #include "opponent/reasoner.h"
 #include "opponent/target_list.h"
 
 namespace vornmark {
 
+class Expert;
 class Match;
 class Reporter;
 class TraceLog;
@@ -26,6 +29,7 @@ class Opponent {
  public:
   // Traces and reports through the match's reporter; the boards start at the grid's size.
   explicit Opponent(Reporter& reporter, int grid = setting(SettingId::MaxCells).default_value);
+  ~Opponent();
   Opponent(const Opponent&) = delete;
   Opponent& operator=(const Opponent&) = delete;
 
@@ -33,6 +37,7 @@ class Opponent {
   void new_game() { reasoner_.forget(); }
 
   // Plans and records the volley numbered by the match's computer_volley; returns its phase.
+  // At the Expert level the search chooses it (made at its first volley).
   VolleyPhase plan_volley(Match& match);
   // The phase that the last count's placement numbers call for.
   VolleyPhase classify_fleet(const Match& match) const;
@@ -69,6 +74,9 @@ class Opponent {
   const Board& temp_tally() const { return temp_tally_; }
   const Board& wk_tots() const { return reasoner_.cumulative(); }
   const TargetList& targets() const { return targets_; }
+  // The Expert's search, once the Expert has planned a volley; null before.
+  const Expert* expert() const { return expert_.get(); }
+  Expert& mutable_expert();
 
  private:
   int ghost_ship() const;
@@ -81,6 +89,7 @@ class Opponent {
   Board tally_;
   Board temp_tally_;
   TargetList targets_{};
+  std::unique_ptr<Expert> expert_;
 };
 
 }  // namespace vornmark

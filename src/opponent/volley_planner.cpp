@@ -1,6 +1,7 @@
 // The computer's volley: the count of the player's fleet, the phase, and the shots chosen one at
 // a time and recorded on "MY SHOTS".
 
+#include "opponent/expert.h"
 #include "opponent/opponent.h"
 #include "report/reporter.h"
 #include "setup/match.h"
@@ -20,6 +21,7 @@ int volley_size(const Match& match) {
 }  // namespace
 
 VolleyPhase Opponent::plan_volley(Match& match) {
+  if (match.settings().PlayLevel == kExpert) return mutable_expert().plan_volley(match, *this);
   match.platform().set_busy_cursor(true);
   resize(match.grid());
 
