@@ -12,6 +12,9 @@ namespace {
 // The planner under other tie-break draws comes first, then lower and higher thresholds.
 constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 0,  7, 5, 20, 0, 7, 4, 15,
                                                       0, 0, 7, 5, 20, 0, 7,  4, 15, 0, 0, 7,  5, 3, 30};
+// A volley other than the planner's own is chosen only on the evidence of this many fleets; on
+// large grids with few shots a game is long, and the work allows few fleets in its early volleys.
+constexpr int kFewestFleetsToChoose = 8;
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 
@@ -64,6 +67,8 @@ void Expert::choose(SearchRandom& random) {
     figures_.fleets = f + 1;
     if ((playout_.volleys_planned() - start + (f + 1) * candidate_count_) * cells >= limits_.work) break;
   }
+  // Too few fleets tell the candidates apart by chance only: the planner's own volley stands.
+  if (figures_.fleets < kFewestFleetsToChoose) return;
   for (int c = 1; c < candidate_count_; ++c)
     if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(figures_.chosen)]) figures_.chosen = c;
 }

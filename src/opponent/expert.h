@@ -30,7 +30,7 @@ struct ExpertLimits {
   // The work of one volley's search, in cells of the grid times volleys planned in the rollouts:
   // no new fleet is taken once it is spent, so that a volley stays within its time at every grid
   // size, the same on every machine.
-  long long work = 3'000'000;
+  long long work = 1'500'000;
 };
 
 // What the last volley's search did, for the trace, the view and the measurements.
