@@ -1,5 +1,8 @@
 #include "opponent/expert.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "opponent/opponent.h"
 #include "report/reporter.h"
 #include "setup/match.h"
@@ -14,7 +17,7 @@ constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 
                                                       0, 0, 7, 5, 20, 0, 7,  4, 15, 0, 0, 7,  5, 3, 30};
 // A volley other than the planner's own is chosen only on the evidence of this many fleets; on
 // large grids with few shots a game is long, and the work allows few fleets in its early volleys.
-constexpr int kFewestFleetsToChoose = 8;
+constexpr int kFewestFleetsToChoose = 24;
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 
@@ -129,7 +132,9 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   }
   if (chosen.size < shots) {
     log.tracef("\nCouldn't place %d shots", shots - chosen.size);
-    match.report().warning_box(format_text("\nCouldn't place %d shots", shots - chosen.size));
+    char text[48];
+    std::snprintf(text, sizeof text, "\nCouldn't place %d shots", shots - chosen.size);
+    match.report().warning_box(text);
   }
 
   match.platform().set_busy_cursor(false);

@@ -135,7 +135,7 @@ TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeed) {
     std::vector<std::int32_t> first_game;
     for (int round = 0; round < 2; ++round) {
       start(c.grid, kExpert, c.shots);
-      opponent.mutable_expert().set_limits({6, 12, 200'000});
+      opponent.mutable_expert().set_limits({6, 24, 300'000});
       match.random().seed(c.seed);
       new_game_with_scattered_fleet();
       int volley = 1;
