@@ -106,7 +106,7 @@ void InvariantChecker::check_settings(const char* step) const {
   const GameSettings& s = match_.settings();
   FUZZ_CHECK(s.NumberOfShots >= 1 && s.NumberOfShots <= 10 && s.AmbiguityThreshold >= 1 && s.AmbiguityThreshold <= 30 &&
                  (s.AutomaticMode == 0 || s.AutomaticMode == 1) && (s.DefenseMode == 0 || s.DefenseMode == 1) &&
-                 s.PauseVornmark <= 1 && s.PausePlayer <= 1 && s.PlayLevel >= 0 && s.PlayLevel <= 2,
+                 s.PauseVornmark <= 1 && s.PausePlayer <= 1 && s.PlayLevel >= 0 && s.PlayLevel <= 3,
              "after %s: a setting left its range", step);
   for (const Board* board : {&match_.my_sea(), &match_.my_shots(), &match_.his_shots(), &match_.his_real_ships()})
     FUZZ_CHECK(board->width() == match_.grid() && board->height() == match_.grid(), "after %s: %s is %d x %d", step,

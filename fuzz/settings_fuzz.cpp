@@ -20,7 +20,7 @@ void check_ranges(const GameSettings& s) {
   FUZZ_CHECK(s.PausePlayer <= 1, "PausePlayer %d", s.PausePlayer);
   FUZZ_CHECK(s.DefenseMode == 0 || s.DefenseMode == 1, "DefenseMode %d", s.DefenseMode);
   FUZZ_CHECK(s.MaxCells >= kMinGrid && s.MaxCells <= kMaxGrid, "MaxCells %d", s.MaxCells);
-  FUZZ_CHECK(s.PlayLevel >= 0 && s.PlayLevel <= 2, "PlayLevel %d", s.PlayLevel);
+  FUZZ_CHECK(s.PlayLevel >= kNovice && s.PlayLevel <= kExpert, "PlayLevel %d", s.PlayLevel);
 }
 
 // Settings in range that differ from input to input, from a hash of the bytes.
@@ -35,7 +35,7 @@ GameSettings other_settings(std::string_view bytes) {
   s.PausePlayer = static_cast<std::uint8_t>((h >> 11) & 1);
   s.DefenseMode = static_cast<int>((h >> 12) & 1);
   s.MaxCells = kMinGrid + static_cast<int>((h >> 13) % (kMaxGrid - kMinGrid + 1));
-  s.PlayLevel = static_cast<int>((h >> 18) % 3);
+  s.PlayLevel = static_cast<int>((h >> 18) % 4);
   return s;
 }
 

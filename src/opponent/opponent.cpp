@@ -1,5 +1,6 @@
 #include "opponent/opponent.h"
 
+#include "opponent/expert.h"
 #include "report/reporter.h"
 #include "setup/match.h"
 
@@ -13,6 +14,13 @@ Opponent::Opponent(Reporter& reporter, int grid)
   tally_.allocate(kMaxGrid, kMaxGrid);
   temp_tally_.allocate(kMaxGrid, kMaxGrid);
   resize(grid);
+}
+
+Opponent::~Opponent() = default;
+
+Expert& Opponent::mutable_expert() {
+  if (!expert_) expert_ = std::make_unique<Expert>(reporter_);
+  return *expert_;
 }
 
 void Opponent::resize(int grid) {

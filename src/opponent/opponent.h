@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/board.h"
@@ -15,6 +16,7 @@
 
 namespace vornmark {
 
+class Expert;
 class GameTextReader;
 class GameTextWriter;
 class Match;
@@ -42,6 +44,7 @@ class Opponent {
  public:
   // Traces and reports through the match's reporter; the boards start at the grid's size.
   explicit Opponent(Reporter& reporter, int grid = setting(SettingId::MaxCells).default_value);
+  ~Opponent();
   Opponent(const Opponent&) = delete;
   Opponent& operator=(const Opponent&) = delete;
 
@@ -49,6 +52,7 @@ class Opponent {
   void new_game() { reasoner_.forget(); }
 
   // Plans and records the volley numbered by the match's computer_volley; returns its phase.
+  // At the Expert level the search chooses it (made at its first volley).
   VolleyPhase plan_volley(Match& match);
   // The phase that the last count's placement numbers call for.
   VolleyPhase classify_fleet(const Match& match) const;
@@ -91,6 +95,9 @@ class Opponent {
   const Board& temp_tally() const { return temp_tally_; }
   const Board& wk_tots() const { return reasoner_.cumulative(); }
   const TargetList& targets() const { return targets_; }
+  // The Expert's search, once the Expert has planned a volley; null before.
+  const Expert* expert() const { return expert_.get(); }
+  Expert& mutable_expert();
 
  private:
   int ghost_ship() const;
@@ -103,6 +110,7 @@ class Opponent {
   Board tally_;
   Board temp_tally_;
   TargetList targets_{};
+  std::unique_ptr<Expert> expert_;
 };
 
 }  // namespace vornmark

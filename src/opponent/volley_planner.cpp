@@ -1,6 +1,9 @@
 // The computer's volley: the count of the player's fleet, the phase, and the shots chosen one at
 // a time and recorded on "MY SHOTS".
 
+#include <cstdio>
+
+#include "opponent/expert.h"
 #include "opponent/opponent.h"
 #include "report/reporter.h"
 #include "setup/match.h"
@@ -20,6 +23,7 @@ int volley_size(const Match& match) {
 }  // namespace
 
 VolleyPhase Opponent::plan_volley(Match& match) {
+  if (match.settings().PlayLevel == kExpert) return mutable_expert().plan_volley(match, *this);
   match.platform().set_busy_cursor(true);
   resize(match.grid());
 
@@ -55,7 +59,10 @@ VolleyPhase Opponent::plan_volley(Match& match) {
     fired = delta_fire(match, fired, shots);
     if (fired < shots) {
       log().tracef("\nCouldn't place %d shots", shots - fired);
-      match.report().warning_box(format_text("\nCouldn't place %d shots", shots - fired));
+      // Formatted on the stack: a shortfall in the Expert's rollouts allocates nothing either.
+      char text[48];
+      std::snprintf(text, sizeof text, "\nCouldn't place %d shots", shots - fired);
+      match.report().warning_box(text);
     }
   }
 

@@ -1,5 +1,6 @@
 #include "play/play_flow.h"
 
+#include "opponent/expert.h"
 #include "play/fleet_status.h"
 #include "play/game_recorder.h"
 #include "play/view.h"
@@ -23,6 +24,8 @@ void PlayFlow::point_scene_at_counts() {
   const GameSettings& settings = match_.settings();
   scene_.hint = settings.Hint != 0 ? &hint_ : nullptr;
   scene_.vornmark_view = settings.VornmarkView != 0 ? &opponent_.reasoner() : nullptr;
+  const bool expert_view = settings.VornmarkView != 0 && settings.PlayLevel == kExpert && opponent_.expert() != nullptr;
+  scene_.vornmark_chances = expert_view ? &opponent_.expert()->chances() : nullptr;
 }
 
 void PlayFlow::show_hint(bool on) {
@@ -172,10 +175,13 @@ void PlayFlow::start_computer_turn() {
   show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
   match_.mutable_counters().computer_volley += 1;
   const VolleyPhase phase = opponent_.plan_volley(match_);
+  point_scene_at_counts();
   record_volley(false);
   std::string title = std::string("Vornmark ") + phase_letter(phase);
-  if (match_.settings().VornmarkView != 0)
-    title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + phase_words(phase) + ")";
+  if (match_.settings().VornmarkView != 0) {
+    const char* level = match_.settings().PlayLevel == kExpert ? "Expert, " : "";
+    title += std::string(*phase_letter(phase) != 0 ? " (" : "(") + level + phase_words(phase) + ")";
+  }
   set_title(title);
   const CellsLeft before = cells_left_by_ship(match_.his_fleet());
   if (match_.settings().AutomaticMode != 0) {
@@ -269,6 +275,7 @@ void PlayFlow::start_new_game() {
     show(PlayState::ComputerVolleyShown, Colour::DarkGreen);
     show_computer_side();
     opponent_.plan_volley(match_);  // the opening volley, numbered 1
+    point_scene_at_counts();
     record_volley(false);
     const CellsLeft before = cells_left_by_ship(match_.his_fleet());
     if (match_.settings().AutomaticMode != 0) match_.take_real_hits();

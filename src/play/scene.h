@@ -8,6 +8,7 @@
 
 namespace vornmark {
 
+class Board;
 class FleetHint;
 class Reasoner;
 
@@ -44,6 +45,9 @@ struct Scene {
   // while its volley is shown.
   const FleetHint* hint = nullptr;
   const Reasoner* vornmark_view = nullptr;
+  // At the Expert level, with Vornmark's view on: the share of the fleets its search drew that
+  // have a ship on each cell, in per cent, shaded instead of the counts.
+  const Board* vornmark_chances = nullptr;
   // The lines of the diagnostic window; the first empty line ends them.
   std::vector<std::string> diagnostic_lines;
 };

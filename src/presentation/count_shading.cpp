@@ -50,7 +50,11 @@ std::optional<CountsOnGrid> counts_on_grid(const Match& match, const Scene& scen
   if (scene.vornmark_view != nullptr && match.play_state() == PlayState::ComputerVolleyShown) {
     const Reasoner& reasoner = *scene.vornmark_view;
     CountsOnGrid shown{&reasoner.cumulative(), nullptr, 0, reasoner.possib(), "Vornmark's view of your fleet"};
-    shown.highest = highest_unshot(reasoner.cumulative(), match.my_shots(), match.grid());
+    if (scene.vornmark_chances != nullptr) {
+      shown.counts = scene.vornmark_chances;
+      shown.caption = "Vornmark's view: chance of a ship, %";
+    }
+    shown.highest = highest_unshot(*shown.counts, match.my_shots(), match.grid());
     for (int i = 0; i < kFleetSize; ++i)
       if (match.his_fleet()[static_cast<std::size_t>(i)].cells_left() <= 0)
         shown.placements[static_cast<std::size_t>(i)] = 0;

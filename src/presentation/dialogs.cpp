@@ -47,7 +47,7 @@ OptionsDialogState options_dialog_init(const Match& match) {
   state.who_starts = match.who_starts();
   state.threshold_text = std::to_string(static_cast<unsigned>(s.AmbiguityThreshold));
   state.shots_text = std::to_string(static_cast<unsigned>(s.NumberOfShots));
-  state.level = s.PlayLevel >= 0 && s.PlayLevel <= 2 ? s.PlayLevel : -1;
+  state.level = s.PlayLevel >= kNovice && s.PlayLevel <= kExpert ? s.PlayLevel : -1;
   return state;
 }
 
@@ -76,7 +76,7 @@ DialogOkResult apply_options(PlayFlow& flow, const OptionsDialogState& state) {
       }
       break;
   }
-  if (state.level >= 0 && state.level <= 2) s.PlayLevel = state.level;
+  if (state.level >= kNovice && state.level <= kExpert) s.PlayLevel = state.level;
   match.set_who_starts(state.who_starts);
 
   const unsigned long threshold = dialog_number(state.threshold_text);

@@ -17,7 +17,7 @@ struct OptionsDialogState {
   enum class Mode { Automatic, Manual, Offense };
   Mode mode = Mode::Automatic;
   WhoStarts who_starts = WhoStarts::You;
-  int level = 1;  // 0 to 2; -1 when none of the three buttons is checked
+  int level = 1;  // 0 to 3; -1 when none of the four buttons is checked
   std::string threshold_text;
   std::string shots_text;
 };

@@ -54,7 +54,7 @@ inline constexpr std::array<SettingDeclaration, 12> kSettings = {{
     {SettingId::PausePlayer, "PausePlayer", 1, 0, 1, StoredValue::OnlyOneIsOne},
     {SettingId::DefenseMode, "DefenseMode", 0, 0, 1, StoredValue::NonZeroIsOne},
     {SettingId::MaxCells, "MaxCells", 15, 4, 30, StoredValue::Clamped},
-    {SettingId::PlayLevel, "PlayLevel", 1, 0, 2, StoredValue::Clamped},
+    {SettingId::PlayLevel, "PlayLevel", 1, 0, 3, StoredValue::Clamped},
     // The counting made visible: the hint while the player aims, Vornmark's view of its volley.
     {SettingId::Hint, "Hint", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
     {SettingId::VornmarkView, "VornmarkView", 0, 0, 1, StoredValue::NonZeroIsOne, Written::OnceSet},
@@ -91,7 +91,7 @@ constexpr bool in_range(SettingId id, long long value) { return value >= setting
 // A value read from the settings file, brought into the setting's range.
 int stored_setting_value(SettingId id, long long read);
 
-enum PlayLevelValue { kNovice = 0, kIntermediate = 1, kAdvanced = 2 };
+enum PlayLevelValue { kNovice = 0, kIntermediate = 1, kAdvanced = 2, kExpert = 3 };
 
 constexpr int kMinGrid = setting(SettingId::MaxCells).low;
 constexpr int kMaxGrid = setting(SettingId::MaxCells).high;

@@ -11,7 +11,7 @@ namespace vornmark {
 
 namespace {
 
-constexpr std::array<const char*, 3> kLevelNames = {"novice", "intermediate", "advanced"};
+constexpr std::array<const char*, 4> kLevelNames = {"novice", "intermediate", "advanced", "expert"};
 // Counts above this are not believed: they would take centuries of play and could overflow.
 constexpr long long kMaxCount = 999999999;
 

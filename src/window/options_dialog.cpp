@@ -61,8 +61,8 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   auto* level_box = new QGroupBox(QStringLiteral("Level of Play"), this);
   auto* level_group = new QButtonGroup(this);
   auto* level_layout = new QVBoxLayout(level_box);
-  const char* level_names[3] = {"Novice", "Intermediate", "Advanced"};
-  for (int i = 0; i < 3; ++i) {
+  const char* level_names[kLevels] = {"Novice", "Intermediate", "Advanced", "Expert"};
+  for (int i = 0; i < kLevels; ++i) {
     levels_[i] = radio(level_names[i], level_box, level_group);
     level_layout->addWidget(levels_[i]);
   }
@@ -100,7 +100,7 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
       break;
   }
   (state.who_starts == WhoStarts::Computer ? computer_ : you_)->setChecked(true);
-  if (state.level >= 0 && state.level <= 2) levels_[state.level]->setChecked(true);
+  if (state.level >= 0 && state.level < kLevels) levels_[state.level]->setChecked(true);
   threshold_->setText(QString::fromStdString(state.threshold_text));
   shots_->setText(QString::fromStdString(state.shots_text));
 
@@ -110,7 +110,8 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
                       offense_,   you_,
                       computer_,  levels_[0],
                       levels_[1], levels_[2],
-                      threshold_, shots_};
+                      levels_[3], threshold_,
+                      shots_};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -129,7 +130,7 @@ void OptionsDialog::accept() {
     state.mode = OptionsDialogState::Mode::Automatic;
   state.who_starts = computer_->isChecked() ? WhoStarts::Computer : WhoStarts::You;
   state.level = -1;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < kLevels; ++i)
     if (levels_[i]->isChecked()) state.level = i;
   state.threshold_text = text_of(threshold_);
   state.shots_text = text_of(shots_);

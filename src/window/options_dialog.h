@@ -47,7 +47,8 @@ class OptionsDialog : public QDialog {
   QRadioButton* offense_;
   QRadioButton* you_;
   QRadioButton* computer_;
-  QRadioButton* levels_[3];
+  static constexpr int kLevels = 4;  // Novice, Intermediate, Advanced, Expert
+  QRadioButton* levels_[kLevels];
   QLineEdit* threshold_;
   QLineEdit* shots_;
   QPushButton* ok_;

@@ -37,6 +37,8 @@ QString level_name(int level) {
       return QStringLiteral("Novice");
     case kIntermediate:
       return QStringLiteral("Intermediate");
+    case kExpert:
+      return QStringLiteral("Expert");
     default:
       return QStringLiteral("Advanced");
   }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "opponent/expert.h"
 #include "opponent/opponent.h"
 #include "setup/match.h"
 #include "setup/start_up.h"
@@ -72,6 +73,9 @@ long allocations_over_a_game(int grid, int level, bool trace, const std::filesys
   match.mutable_settings().PlayLevel = level;
   match.resize_boards_to_grid();
   Opponent opponent(match.report());
+  // The Expert's search is made once, at its first volley; its scratch is sized for the
+  // largest grid then.
+  if (level == kExpert) opponent.mutable_expert().set_limits({4, 8, 100'000});
   match.new_game(Match::Counted::No);
   match.mutable_his_real_ships().clear();
   random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
@@ -108,6 +112,7 @@ TEST(PlannerAllocationTest, PlanningAVolleyAllocatesNothing) {
   EXPECT_EQ(allocations_over_a_game(30, kIntermediate, false, dir / "stats"), 0);
   EXPECT_EQ(allocations_over_a_game(9, kNovice, false, dir / "stats"), 0);
   EXPECT_EQ(allocations_over_a_game(12, kAdvanced, true, dir / "stats"), 0);
+  EXPECT_EQ(allocations_over_a_game(10, kExpert, false, dir / "stats"), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "play/fleet_status.h"
 #include "play/state_texts.h"
 #include "play_fixture.h"
+#include "presentation/count_shading.h"
 
 namespace vornmark {
 namespace {
@@ -101,6 +102,40 @@ TEST_F(PlayFlowTest, TheHintCountsResolvedVolleysOnlyAndIsRepaintedWhenCounted) 
   const int redraws_off = view.redraws;
   press_status();
   EXPECT_EQ(view.redraws, redraws_off);
+}
+
+TEST_F(PlayFlowTest, TheExpertNamesItselfAndShadesItsChancesWithTheViewOn) {
+  start();
+  match.mutable_settings().NumberOfShots = 3;
+  match.mutable_settings().PlayLevel = kExpert;
+  scatter_player_fleet();
+  flow.start_new_game();
+  for (const bool view_on : {false, true}) {
+    flow.show_vornmark_view(view_on);
+    for (const CellPos& water : cells_where(match.my_sea(), false))
+      if (match.counters().next_shot <= 3 && match.his_shots().at(water.x, water.y) == 0) press_grid(water.x, water.y);
+    press_status();
+    platform.cursor_changes.clear();
+    press_status();  // the computer's volley, chosen by the search
+    ASSERT_EQ(match.play_state(), PlayState::ComputerVolleyShown);
+    EXPECT_EQ(platform.cursor_changes, (std::vector<bool>{true, false}));
+    EXPECT_EQ(cells_holding(match.my_shots(), match.counters().computer_volley), 3);
+    if (!view_on) {
+      EXPECT_EQ(view.titles.back(), "Vornmark A");
+      EXPECT_EQ(flow.scene().vornmark_chances, nullptr);
+      press_status();
+      continue;
+    }
+    // The letter of the phase, then the level and the phase in words.
+    EXPECT_EQ(view.titles.back().substr(10, 17), " (Expert, phase A") << view.titles.back();
+    const std::optional<CountsOnGrid> shown = counts_on_grid(match, flow.scene());
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->counts, flow.scene().vornmark_chances);
+    EXPECT_STREQ(shown->caption, "Vornmark's view: chance of a ship, %");
+    // Per cent of the fleets drawn: every unshot cell some ship can cover has a share.
+    EXPECT_GT(shown->highest, 0);
+    EXPECT_LE(shown->highest, 100);
+  }
 }
 
 TEST_F(PlayFlowTest, OneShotVolleysResolveAtTheShotAndTheComputerAnswersWithoutPauses) {

@@ -29,7 +29,7 @@ BOARD_FIELDS = ("my_sea", "my_shots", "his_sea", "his_shots", "his_real_ships")
 OPTION_VALUES = {
     "mode": {"automatic": AUTOMATIC, "manual": MANUAL, "offense": OFFENSE},
     "starts": {"you": YOU, "computer": COMPUTER},
-    "level": {"novice": 0, "intermediate": 1, "advanced": 2},
+    "level": {"novice": 0, "intermediate": 1, "advanced": 2, "expert": 3},
 }
 PACING_KEYS = {"player": "pause_player", "vornmark": "pause_vornmark"}
 KEY_NAMES = ("Left", "Right", "Up", "Down", "Home", "End", "Tab", "Backtab", "Space", "Return", "R", "1", "2", "3", "4")

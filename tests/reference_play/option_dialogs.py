@@ -35,7 +35,7 @@ class OptionsDialog:
         self.starts = COMPUTER if flow.who_starts == 1 else YOU
         self.threshold = "%d" % (s.AmbiguityThreshold & 0xFFFFFFFF)
         self.shots = "%d" % (s.NumberOfShots & 0xFFFFFFFF)
-        self.level = s.PlayLevel if s.PlayLevel in (0, 1, 2) else None
+        self.level = s.PlayLevel if s.PlayLevel in (0, 1, 2, 3) else None
 
     def press_ok(self):
         """Returns True when the dialog ends; False when a check failed and it stays open."""

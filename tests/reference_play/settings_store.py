@@ -86,7 +86,7 @@ def load_settings(settings, directory):
     settings.PausePlayer = 1 if settings.PausePlayer == 1 else 0
     settings.DefenseMode = 1 if settings.DefenseMode != 0 else 0
     settings.MaxCells = clamp(settings.MaxCells, 4, 30)
-    settings.PlayLevel = clamp(settings.PlayLevel, 0, 2)
+    settings.PlayLevel = clamp(settings.PlayLevel, 0, 3)  # 3 Expert: its games are not modelled here
     for key in DISPLAY_KEYS:
         text = stored.get(key.lower())
         setattr(settings, key, 1 if text and read_profile_integer(text) != 0 else 0)

@@ -86,7 +86,7 @@ class EditBoxesAndSettings(unittest.TestCase):
                   "AutomaticMode": 5, "DefenseMode": -3, "PlayLevel": 7, "Hint": 5, "VornmarkView": 0}
         lines, driver = run_script("state\n", settings=values)
         fields = state_fields(lines[0])
-        self.assertEqual((fields["level"], fields["automatic"], fields["defense"]), (2, 1, 1))
+        self.assertEqual((fields["level"], fields["automatic"], fields["defense"]), (3, 1, 1))
         s = driver.game.settings
         self.assertEqual((s.MaxCells, s.NumberOfShots, s.AmbiguityThreshold, s.PausePlayer), (30, 1, 30, 0))
         self.assertEqual(driver.saved_settings["MaxCells"], "30")

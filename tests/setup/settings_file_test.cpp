@@ -85,7 +85,7 @@ TEST(SettingsFile, ValuesOutOfRangeOrGarbageAreBroughtIntoRange) {
   EXPECT_EQ(s.PausePlayer, 0);
   EXPECT_EQ(s.DefenseMode, 1);
   EXPECT_EQ(s.MaxCells, 4);
-  EXPECT_EQ(s.PlayLevel, 2);
+  EXPECT_EQ(s.PlayLevel, 3);
   EXPECT_EQ(s.Sound, 1);
 
   const GameSettings t = settings_from_text("[Options]\nMaxCells=99x\nPlayLevel=-1\nNumberOfShots=\n");

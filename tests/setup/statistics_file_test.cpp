@@ -77,7 +77,7 @@ TEST(StatisticsFile, OnlyWhatSavingWritesIsRead) {
       {good + "played=4\n", false},                                        // a key twice
       {good + "colour=blue\n", false},                                     // an unknown key
       {good + "[Options]\nNumberOfShots=4\n", false},                      // a foreign file's section
-      {std::string("[level=expert grid=15 shots=10 mode=automatic hint=off]\n"), false},
+      {std::string("[level=grandmaster grid=15 shots=10 mode=automatic hint=off]\n"), false},
       {std::string("[level=novice grid=3 shots=10 mode=automatic hint=off]\n"), false},
       {std::string("[level=novice grid=15 shots=11 mode=automatic hint=off]\n"), false},
       {std::string("[level=novice grid=15 shots=10 mode=offense hint=off]\n"), false},

@@ -74,6 +74,17 @@ if(CHECK STREQUAL "repeatable")
   if(NOT first_out STREQUAL second_out OR NOT first_trace STREQUAL second_trace OR trace_size LESS 10000)
     message(FATAL_ERROR "two runs with one seed differ (trace of ${trace_size} bytes)")
   endif()
+  # The Expert's search draws its own numbers, seeded from the generator: its games repeat too.
+  run(expert_first --grid 8 --shots 4 --level 3 --games 2 --seed 77 --trace ${WORK_DIR}/expert_first.trace)
+  run(expert_second --grid 8 --shots 4 --level 3 --games 2 --seed 77 --trace ${WORK_DIR}/expert_second.trace)
+  expect_success(expert_first)
+  expect_well_formed("${expert_first_out}" 2)
+  file(READ ${WORK_DIR}/expert_first.trace expert_first_trace)
+  file(READ ${WORK_DIR}/expert_second.trace expert_second_trace)
+  if(NOT expert_first_out STREQUAL expert_second_out OR NOT expert_first_trace STREQUAL expert_second_trace
+     OR NOT expert_first_trace MATCHES "Expert: [0-9]+ fleets drawn")
+    message(FATAL_ERROR "two Expert runs with one seed differ")
+  endif()
   # The Simulation command's first volley is the game's volley 2.
   if(NOT first_trace MATCHES "^\n====== Volley 2, Shots: 4 =======\nHis ships / my shots\nHIS REAL SHIPS\n")
     message(FATAL_ERROR "the trace does not open with the first volley")
@@ -134,7 +145,7 @@ elseif(CHECK STREQUAL "warnings")
 elseif(CHECK STREQUAL "bad_values")
   # Each bad command line names its option, runs nothing and ends with code 2.
   set(cases "--grid 3|--grid" "--grid 31|--grid" "--shots 0|--shots" "--shots 11|--shots" "--threshold 31|--threshold"
-            "--level 3|--level" "--level x|--level" "--automatic 2|--automatic" "--pause-vornmark -1|--pause-vornmark"
+            "--level 4|--level" "--level x|--level" "--automatic 2|--automatic" "--pause-vornmark -1|--pause-vornmark"
             "--games 0|--games" "--games 2x|--games" "--seed 4294967296|--seed" "--seed -1|--seed"
             "--seed|--seed" "--trace|--trace" "--grid 5 --frobnicate 1|--frobnicate" "--grid=5|--grid=5")
   foreach(case IN LISTS cases)

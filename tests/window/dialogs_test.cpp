@@ -97,23 +97,25 @@ void DialogsTest::options_dialog_shows_the_settings() {
   QCOMPARE(dialog.level(0)->text(), QStringLiteral("Novice"));
   QCOMPARE(dialog.level(1)->text(), QStringLiteral("Intermediate"));
   QCOMPARE(dialog.level(2)->text(), QStringLiteral("Advanced"));
+  QCOMPARE(dialog.level(3)->text(), QStringLiteral("Expert"));
   QCOMPARE(dialog.ok_button()->text(), QStringLiteral("OK"));
   QVERIFY(dialog.ok_button()->isDefault());
 
   QVERIFY(dialog.manual()->isChecked());
   QVERIFY(!dialog.automatic()->isChecked() && !dialog.offense()->isChecked());
   QVERIFY(dialog.computer()->isChecked() && !dialog.you()->isChecked());
-  QVERIFY(dialog.level(2)->isChecked() && !dialog.level(0)->isChecked() && !dialog.level(1)->isChecked());
+  QVERIFY(dialog.level(2)->isChecked() && !dialog.level(0)->isChecked() && !dialog.level(1)->isChecked() &&
+          !dialog.level(3)->isChecked());
   QCOMPARE(dialog.threshold()->text(), QStringLiteral("17"));
   QCOMPARE(dialog.shots()->text(), QStringLiteral("6"));
 
-  // Offense wins over Automatic; a level outside 0 to 2 checks none of the three.
+  // Offense wins over Automatic; a level outside 0 to 3 checks none of the four.
   settings.AutomaticMode = 1;
   settings.DefenseMode = 1;
   settings.PlayLevel = 5;
   OptionsDialog offense(options.flow, nullptr);
   QVERIFY(offense.offense()->isChecked());
-  for (int level = 0; level < 3; ++level) QVERIFY(!offense.level(level)->isChecked());
+  for (int level = 0; level < 4; ++level) QVERIFY(!offense.level(level)->isChecked());
 }
 
 void DialogsTest::threshold_outside_1_to_30_warns_and_keeps_the_dialog() {

@@ -213,6 +213,8 @@ bool ScriptDriver::options(std::string_view line) {
         dialog.level = 1;
       else if (value == "advanced")
         dialog.level = 2;
+      else if (value == "expert")
+        dialog.level = 3;
       else
         return false;
     } else if (key == "threshold") {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "headless.h"
+#include "paired_run.h"
 #include "play/play_flow.h"
 #include "setup/match.h"
 #include "setup/settings_file.h"
@@ -54,6 +55,10 @@ int main(int argc, char** argv) {
   apply_settings(match, options);
   if (options.seed) match.random().seed(*options.seed);
 
+  if (options.paired) {
+    sim::run_paired(match, match.settings().PlayLevel, options.games, options.seed.value_or(1), stdout);
+    return 0;
+  }
   sim::HeadlessView view;
   PlayFlow flow(match, view);
   sim::run_games(flow, platform, options.games, stdout);

@@ -14,17 +14,21 @@ const char* const kUsage =
     "  --grid N            grid size, 4 to 30\n"
     "  --shots N           shots per volley, 1 to 10\n"
     "  --threshold N       ambiguity threshold, 1 to 30\n"
-    "  --level N           0 Novice, 1 Intermediate, 2 Advanced\n"
+    "  --level N           0 Novice, 1 Intermediate, 2 Advanced, 3 Expert\n"
     "  --automatic 0|1     hits scored automatically (1) or by the Simulation command (0)\n"
     "  --pause-vornmark 0|1  pause after each computer volley\n"
     "  --games N           number of games, at least 1 (default 1)\n"
     "  --seed N            seed of the random generator, 0 to 4294967295\n"
     "  --trace FILE        write the trace log to FILE (switches on -D1)\n"
+    "  --paired            compare the level with Intermediate on the same fleets\n"
     "  --help              show this text\n"
     "  -D0..-D9, -G<n>, -L<n>, -C   the program's own switches, '-' or '/'\n"
     "\n"
     "Output: one line 'game <i> volleys <v> shots <s> warnings <w>' per game, then\n"
-    "'summary games <n> mean_volleys <m> min <a> max <b>'.\n";
+    "'summary games <n> mean_volleys <m> min <a> max <b>'. With --paired, one line\n"
+    "'pair <i> fleet <seed> base <mean> level <v> diff <d>' per fleet (Intermediate's mean over\n"
+    "8 tie-break streams), then 'paired games <n> base_mean <b> level_mean <l> diff <d>\n"
+    "diff_pct <p> ci95_pct <low> <high> ms_per_volley <t> ms_longest <u>' (processor time).\n";
 
 namespace {
 
@@ -87,6 +91,10 @@ ParseResult parse_options(const std::vector<std::string>& arguments) {
     if (argument == "--help") {
       options.help = true;
       return result;
+    }
+    if (argument == "--paired") {
+      options.paired = true;
+      continue;
     }
     if (argument.rfind("--", 0) != 0) {
       if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) {

@@ -21,6 +21,8 @@ struct SimOptions {
   std::optional<std::uint32_t> seed;
   std::optional<std::string> trace_path;
   bool help = false;
+  // The paired comparison with Intermediate instead of the plain run.
+  bool paired = false;
   // The program's switches (tokens starting with '-' or '/'), in the order given.
   std::vector<std::string> switches;
 };

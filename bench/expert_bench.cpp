@@ -1,0 +1,98 @@
+// The Expert's speed: one volley of its search, on average over whole games, and the games its
+// rollouts play, one after the other. The trace log is off throughout.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "opponent/expert.h"
+#include "opponent/opponent.h"
+#include "opponent/playout.h"
+#include "opponent/search_random.h"
+#include "setup/match.h"
+#include "setup/start_up.h"
+
+namespace vornmark {
+namespace {
+
+class SilentPlatform : public Platform {
+ public:
+  BoxAnswer message_box(const MessageBoxRequest&) override { return BoxAnswer::Ok; }
+  void beep() override {}
+  void set_busy_cursor(bool) override {}
+  [[noreturn]] void exit_process(int code) override { std::exit(code); }
+};
+
+struct ExpertGame {
+  ExpertGame(int grid, int level) {
+    StartUpOptions options;
+    options.command_line = "-D3";
+    start_up(match, options);
+    match.mutable_settings().MaxCells = grid;
+    match.mutable_settings().PlayLevel = level;
+    match.mutable_settings().NumberOfShots = 10;
+    match.mutable_settings().AmbiguityThreshold = 10;
+    match.resize_boards_to_grid();
+    opponent.resize(grid);
+  }
+  void new_game() {
+    match.new_game(Match::Counted::No);
+    opponent.new_game();
+    match.mutable_his_real_ships().clear();
+    random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
+    match.mutable_counters().computer_volley = 0;
+  }
+  bool sunk() const {
+    for (const Ship& ship : match.his_fleet())
+      if (ship.cells_left() > 0) return false;
+    return true;
+  }
+  SilentPlatform platform;
+  Match match{platform};
+  Opponent opponent{match.report(), 15};
+};
+
+// One Expert volley per iteration, the games played on from volley to volley: the mean over
+// every stage of a game.
+void BM_ExpertVolley(benchmark::State& state) {
+  auto game = std::make_unique<ExpertGame>(static_cast<int>(state.range(0)), kExpert);
+  game->new_game();
+  for (auto _ : state) {
+    game->match.mutable_counters().computer_volley += 1;
+    game->opponent.plan_volley(game->match);
+    state.PauseTiming();
+    game->match.take_real_hits();
+    if (game->sunk()) game->new_game();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ExpertVolley)->Arg(15)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(60);
+
+// The rest of a game from its first volley, as the search plays it out: the Intermediate planner
+// against a fleet drawn from what is known.
+void BM_PlayoutGame(benchmark::State& state) {
+  auto game = std::make_unique<ExpertGame>(static_cast<int>(state.range(0)), kIntermediate);
+  game->new_game();
+  game->match.mutable_counters().computer_volley = 1;
+  FleetSampler sampler(game->match.report());
+  sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
+  Playout playout;
+  playout.set_position(game->match);
+  SearchRandom random;
+  random.seed(1);
+  const PlannedVolley first = playout.plan(10, 1);
+  long long volleys = 0;
+  for (auto _ : state) {
+    SampledFleet fleet{};
+    sampler.draw(random, fleet, 1000);
+    volleys += playout.play_out(first, sampler, fleet, random.next32());
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["volleys_per_game"] =
+      benchmark::Counter(static_cast<double>(volleys) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_PlayoutGame)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vornmark

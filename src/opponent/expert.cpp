@@ -1,0 +1,144 @@
+#include "opponent/expert.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "opponent/opponent.h"
+#include "report/reporter.h"
+#include "setup/match.h"
+
+namespace vornmark {
+
+namespace {
+
+// The thresholds of the candidate volleys after the planner's own; 0 stands for the match's.
+// The planner under other tie-break draws comes first, then lower and higher thresholds.
+constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 0,  7, 5, 20, 0, 7, 4, 15,
+                                                      0, 0, 7, 5, 20, 0, 7,  4, 15, 0, 0, 7,  5, 3, 30};
+// A volley other than the planner's own is chosen only on the evidence of this many fleets; on
+// large grids with few shots a game is long, and the work allows few fleets in its early volleys.
+constexpr int kFewestFleetsToChoose = 24;
+// Attempts at one fleet before giving up: about four in five draws are accepted in play.
+constexpr int kDrawTries = 400;
+
+int volley_size(const Match& match) {
+  int hits = 0;
+  for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+  const int shots = match.settings().NumberOfShots - hits;
+  return shots < 1 ? 1 : shots;
+}
+
+}  // namespace
+
+Expert::Expert(Reporter& reporter) : sampler_(reporter), chances_(reporter, "CHANCES") {
+  chances_.allocate(kMaxGrid, kMaxGrid);
+}
+
+void Expert::draw_fleets(SearchRandom& random) {
+  fleet_count_ = 0;
+  const int wanted = std::min(limits_.fleets, static_cast<int>(fleets_.size()));
+  while (fleet_count_ < wanted && sampler_.draw(random, fleets_[static_cast<std::size_t>(fleet_count_)], kDrawTries))
+    ++fleet_count_;
+
+  chances_.clear();
+  const int grid = sampler_.grid();
+  for (int f = 0; f < fleet_count_; ++f)
+    for (int i = 0; i < kFleetSize; ++i) {
+      const std::int16_t* cells = sampler_.cells(i, fleets_[static_cast<std::size_t>(f)][static_cast<std::size_t>(i)]);
+      for (int k = 0; k < sampler_.cell_count(i); ++k) chances_.cell(cells[k] % grid, cells[k] / grid) += 1;
+    }
+  if (fleet_count_ == 0) return;
+  // Any fleet at all shows: a share below one per cent reads as one.
+  for (int y = 0; y < grid; ++y)
+    for (int x = 0; x < grid; ++x) {
+      std::int32_t& cell = chances_.cell(x, y);
+      cell = (100 * cell + fleet_count_ - 1) / fleet_count_;
+    }
+}
+
+void Expert::choose(SearchRandom& random) {
+  totals_.fill(0);
+  figures_.fleets = 0;
+  if (fleet_count_ == 0 || candidate_count_ < 2) return;
+  const long long cells = static_cast<long long>(sampler_.grid()) * sampler_.grid();
+  const long long start = playout_.volleys_planned();
+  for (int f = 0; f < fleet_count_; ++f) {
+    const std::uint32_t seed = random.next32();
+    for (int c = 0; c < candidate_count_; ++c)
+      totals_[static_cast<std::size_t>(c)] += playout_.play_out(candidates_[static_cast<std::size_t>(c)], sampler_,
+                                                                fleets_[static_cast<std::size_t>(f)], seed);
+    figures_.fleets = f + 1;
+    if ((playout_.volleys_planned() - start + (f + 1) * candidate_count_) * cells >= limits_.work) break;
+  }
+  // Too few fleets tell the candidates apart by chance only: the planner's own volley stands.
+  if (figures_.fleets < kFewestFleetsToChoose) return;
+  for (int c = 1; c < candidate_count_; ++c)
+    if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(figures_.chosen)]) figures_.chosen = c;
+}
+
+VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
+  match.platform().set_busy_cursor(true);
+  base.resize(match.grid());
+  chances_.set_size(match.grid(), match.grid());
+  TraceLog& log = match.report().log();
+
+  const int shots = volley_size(match);
+  const int volley = match.counters().computer_volley;
+  match.mutable_counters().computer_shots_per_volley = shots;
+  log.tracef("\n====== Volley %d, Shots: %d (Expert) =======\n", volley, shots);
+  log.trace("His ships / my shots");
+  match.his_real_ships().dump_letters(match.my_shots());
+  base.reasoner().count(match.my_shots(), match.his_fleet());
+
+  // The search's own stream, seeded by two draws of the match's generator.
+  const std::uint32_t high = static_cast<std::uint32_t>(match.random().draw());
+  const std::uint32_t low = static_cast<std::uint32_t>(match.random().draw());
+  SearchRandom random;
+  random.seed(static_cast<std::uint64_t>(high) << 15 | low);
+
+  sampler_.list_placements(match.my_shots(), match.his_fleet());
+  draw_fleets(random);
+
+  playout_.set_position(match);
+  candidate_count_ = 0;
+  figures_ = ExpertFigures{};
+  const int wanted = std::min(limits_.candidates, static_cast<int>(candidates_.size()));
+  for (int k = 0; k < wanted; ++k) {
+    const int threshold =
+        kCandidateThresholds[static_cast<std::size_t>(k % static_cast<int>(kCandidateThresholds.size()))];
+    const PlannedVolley candidate =
+        playout_.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32());
+    bool known = false;
+    for (int c = 0; c < candidate_count_ && !known; ++c) known = candidates_[static_cast<std::size_t>(c)] == candidate;
+    if (!known) candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;
+  }
+  figures_.candidates = candidate_count_;
+  choose(random);
+
+  const PlannedVolley& chosen = candidates_[static_cast<std::size_t>(figures_.chosen)];
+  if (figures_.fleets > 0) {
+    figures_.chosen_mean = static_cast<double>(totals_[static_cast<std::size_t>(figures_.chosen)]) / figures_.fleets;
+    figures_.plain_mean = static_cast<double>(totals_[0]) / figures_.fleets;
+  }
+  log.tracef(
+      "Expert: %d fleets drawn, %d volleys tried on %d of them; volley %d chosen, %.3f volleys to go "
+      "(the planner's own %.3f)\n",
+      fleet_count_, figures_.candidates, figures_.fleets, figures_.chosen, figures_.chosen_mean, figures_.plain_mean);
+  const int grid = match.grid();
+  for (int i = 0; i < chosen.size; ++i) {
+    const int cell = chosen.cells[static_cast<std::size_t>(i)];
+    match.record_computer_shot(cell % grid, cell / grid);
+    log.tracef("V%d/R%d EXPERT fire @(%d,%d) ", volley, i + 1, cell % grid, cell / grid);
+  }
+  if (chosen.size < shots) {
+    log.tracef("\nCouldn't place %d shots", shots - chosen.size);
+    char text[48];
+    std::snprintf(text, sizeof text, "\nCouldn't place %d shots", shots - chosen.size);
+    match.report().warning_box(text);
+  }
+
+  match.platform().set_busy_cursor(false);
+  return chosen.phase;
+}
+
+}  // namespace vornmark

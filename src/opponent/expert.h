@@ -1,0 +1,79 @@
+#pragma once
+// The Expert level: the Intermediate planner improved by search. Before each volley it draws
+// fleets from what it knows (the fleet sampler), takes a few volleys the planner itself would
+// fire under other tie-break draws and other thresholds, plays the rest of the game out from
+// each of them against every fleet drawn with the planner (the same fleets and tie-break
+// streams for every candidate), and fires the one that sank the fleets in the fewest volleys
+// on average. It reads the same evidence as the planner (the shots and the hits per ship and
+// volley) and never moves its own ships.
+//
+// Its random numbers are its own: two draws of the match's generator per volley seed them, so
+// a game repeats wherever the match's generator repeats (-D3, vornmark-sim's --seed).
+
+#include <array>
+#include <cstdint>
+
+#include "model/board.h"
+#include "opponent/fleet_sampler.h"
+#include "opponent/playout.h"
+#include "opponent/search_random.h"
+
+namespace vornmark {
+
+class Match;
+class Opponent;
+class Reporter;
+
+struct ExpertLimits {
+  int candidates = 8;  // volleys tried, the planner's own first
+  int fleets = 100;    // fleets drawn from what is known
+  // The work of one volley's search, in cells of the grid times volleys planned in the rollouts:
+  // no new fleet is taken once it is spent, so that a volley stays within its time at every grid
+  // size, the same on every machine.
+  long long work = 1'500'000;
+};
+
+// What the last volley's search did, for the trace, the view and the measurements.
+struct ExpertFigures {
+  int candidates = 0;  // distinct volleys tried
+  int fleets = 0;      // fleets every candidate was played out against
+  int chosen = 0;      // the index of the volley fired; 0 is the planner's own
+  double chosen_mean = 0;
+  double plain_mean = 0;
+};
+
+class Expert {
+ public:
+  explicit Expert(Reporter& reporter);
+  Expert(const Expert&) = delete;
+  Expert& operator=(const Expert&) = delete;
+
+  // Plans and records the volley numbered by the match's computer_volley; `base` is the real
+  // opponent, whose count of the player's fleet is brought up to date for the view.
+  VolleyPhase plan_volley(Match& match, Opponent& base);
+
+  void set_limits(const ExpertLimits& limits) { limits_ = limits; }
+  const ExpertLimits& limits() const { return limits_; }
+  const ExpertFigures& figures() const { return figures_; }
+  // Per cell, the share of the drawn fleets with a ship there, in per cent, as the last volley
+  // was chosen.
+  const Board& chances() const { return chances_; }
+  const FleetSampler& sampler() const { return sampler_; }
+
+ private:
+  void draw_fleets(SearchRandom& random);
+  void choose(SearchRandom& random);
+
+  ExpertLimits limits_;
+  ExpertFigures figures_;
+  FleetSampler sampler_;
+  Playout playout_;
+  Board chances_;
+  std::array<SampledFleet, 256> fleets_{};
+  int fleet_count_ = 0;
+  std::array<PlannedVolley, 32> candidates_{};
+  int candidate_count_ = 0;
+  std::array<long long, 32> totals_{};
+};
+
+}  // namespace vornmark

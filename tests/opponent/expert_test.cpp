@@ -1,0 +1,170 @@
+// The Expert level: the fleets its search draws, the volleys it fires, and the draws it takes
+// from the match's generator.
+
+#include "opponent/expert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "opponent/fleet_sampler.h"
+#include "opponent/placement_scan.h"
+#include "opponent/search_random.h"
+#include "opponent_fixture.h"
+
+namespace vornmark {
+namespace {
+
+using testing::OpponentFixture;
+
+class ExpertTest : public OpponentFixture {
+ protected:
+  bool sunk() const {
+    for (const Ship& ship : match.his_fleet())
+      if (ship.cells_left() > 0) return false;
+    return true;
+  }
+  // Plays `volleys` Intermediate volleys at a fleet scattered from `seed` (fewer if it sinks).
+  void position(int grid, int shots, std::uint32_t seed, int volleys) {
+    start(grid, kIntermediate, shots);
+    match.random().seed(seed);
+    new_game_with_scattered_fleet();
+    for (int v = 1; v <= volleys && !sunk(); ++v) {
+      match.mutable_counters().computer_volley = v;
+      opponent.plan_volley(match);
+      match.take_real_hits();
+    }
+    match.mutable_counters().computer_volley += 1;
+  }
+};
+
+// Every fleet that agrees with the evidence, counted by brute force over each ship's placements
+// as the placement scan finds them: the share of those fleets with a ship on each cell.
+std::vector<double> exact_chances(const FleetSampler& sampler) {
+  const int grid = sampler.grid();
+  std::vector<long long> covered(static_cast<std::size_t>(grid * grid), 0);
+  std::vector<int> owner(static_cast<std::size_t>(grid * grid), 0);
+  long long fleets = 0;
+  std::array<int, kFleetSize> pick{};
+  // Depth-first over the ships, marking cells with the ship that holds them.
+  const auto place = [&](auto&& self, int ship) -> void {
+    if (ship == kFleetSize) {
+      ++fleets;
+      for (std::size_t c = 0; c < owner.size(); ++c) covered[c] += owner[c] != 0;
+      return;
+    }
+    for (int p = 0; p < sampler.placements(ship); ++p) {
+      const std::int16_t* cells = sampler.cells(ship, p);
+      bool free = true;
+      for (int k = 0; k < sampler.cell_count(ship); ++k) free = free && owner[static_cast<std::size_t>(cells[k])] == 0;
+      if (!free) continue;
+      for (int k = 0; k < sampler.cell_count(ship); ++k) owner[static_cast<std::size_t>(cells[k])] = ship + 1;
+      pick[static_cast<std::size_t>(ship)] = p;
+      self(self, ship + 1);
+      for (int k = 0; k < sampler.cell_count(ship); ++k) owner[static_cast<std::size_t>(cells[k])] = 0;
+    }
+  };
+  place(place, 0);
+  std::vector<double> chances(covered.size(), 0.0);
+  for (std::size_t c = 0; c < covered.size(); ++c)
+    chances[c] = static_cast<double>(covered[c]) / static_cast<double>(fleets);
+  return chances;
+}
+
+TEST_F(ExpertTest, DrawnFleetsFollowTheExactCountOfConsistentFleets) {
+  struct Case {
+    int grid;
+    int shots;
+    std::uint32_t seed;
+    int volleys;
+  };
+  const Case cases[] = {{5, 3, 11, 0}, {6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("grid " + std::to_string(c.grid) + ", " + std::to_string(c.volleys) + " volleys");
+    position(c.grid, c.shots, c.seed, c.volleys);
+    FleetSampler sampler(match.report());
+    sampler.list_placements(match.my_shots(), match.his_fleet());
+    // Each ship's list holds exactly the placements the scan counts.
+    for (int i = 0; i < kFleetSize; ++i) {
+      Ship ship = match.his_fleet()[static_cast<std::size_t>(i)];
+      Board tally(match.report());
+      tally.allocate(c.grid, c.grid);
+      EXPECT_EQ(sampler.placements(i), scan_ship_plain(match.my_shots(), nullptr, ship, tally)) << "ship " << i;
+    }
+    const std::vector<double> exact = exact_chances(sampler);
+
+    constexpr int kDraws = 20000;
+    SearchRandom random;
+    random.seed(c.seed);
+    std::vector<int> seen(exact.size(), 0);
+    Board laid(match.report());
+    laid.allocate(c.grid, c.grid);
+    for (int d = 0; d < kDraws; ++d) {
+      SampledFleet fleet{};
+      ASSERT_TRUE(sampler.draw(random, fleet, 1000));
+      sampler.lay_out(fleet, laid);
+      int cells = 0;
+      for (int cell = 0; cell < c.grid * c.grid; ++cell) {
+        const bool taken = laid.cell(cell % c.grid, cell / c.grid) != 0;
+        seen[static_cast<std::size_t>(cell)] += taken;
+        cells += taken;
+      }
+      ASSERT_EQ(cells, 12) << "the four ships share no cell";
+    }
+    for (std::size_t cell = 0; cell < exact.size(); ++cell) {
+      const double p = exact[cell];
+      const double share = static_cast<double>(seen[cell]) / kDraws;
+      // Five standard errors, and a floor for the cells that are nearly certain either way.
+      const double allowed = 5 * std::sqrt(p * (1 - p) / kDraws) + 0.002;
+      EXPECT_NEAR(share, p, allowed) << "cell " << cell;
+    }
+  }
+}
+
+TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeed) {
+  struct Case {
+    int grid;
+    int shots;
+    std::uint32_t seed;
+  };
+  const Case cases[] = {{6, 3, 21}, {8, 6, 22}, {11, 1, 23}, {15, 10, 24}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("grid " + std::to_string(c.grid) + " shots " + std::to_string(c.shots));
+    std::vector<std::int32_t> first_game;
+    for (int round = 0; round < 2; ++round) {
+      start(c.grid, kExpert, c.shots);
+      opponent.mutable_expert().set_limits({6, 24, 300'000});
+      match.random().seed(c.seed);
+      new_game_with_scattered_fleet();
+      int volley = 1;
+      for (; volley <= c.grid * c.grid && !sunk(); ++volley) {
+        match.mutable_counters().computer_volley = volley;
+        int hits = 0;
+        for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+        const std::uint32_t before = match.random().state();
+        opponent.plan_volley(match);
+        // Two draws of the match's generator seed the search, and nothing else draws from it.
+        Lcg expected;
+        expected.seed(before);
+        expected.draw();
+        expected.draw();
+        ASSERT_EQ(match.random().state(), expected.state());
+        // The volley's size, on cells not shot before (a cell shot twice raises a box).
+        EXPECT_EQ(cells_holding(match.my_shots(), volley), std::max(1, c.shots - hits));
+        ASSERT_TRUE(platform.boxes.empty());
+        match.take_real_hits();
+      }
+      EXPECT_TRUE(sunk());
+      const std::vector<std::int32_t> game(match.my_shots().data(), match.my_shots().data() + c.grid * c.grid);
+      if (round == 0)
+        first_game = game;
+      else
+        EXPECT_EQ(game, first_game) << "the same seed fires the same volleys";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vornmark
