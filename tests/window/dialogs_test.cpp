@@ -98,6 +98,10 @@ void DialogsTest::options_dialog_shows_the_settings() {
   QCOMPARE(dialog.level(1)->text(), QStringLiteral("Intermediate"));
   QCOMPARE(dialog.level(2)->text(), QStringLiteral("Advanced"));
   QCOMPARE(dialog.level(3)->text(), QStringLiteral("Expert"));
+  // The Expert, a preview, is offered only once chosen in the settings file.
+  QVERIFY(dialog.level(3)->isHidden());
+  options.match->mutable_settings().PlayLevel = kExpert;
+  QVERIFY(!OptionsDialog(options.flow, nullptr).level(3)->isHidden());
   QCOMPARE(dialog.ok_button()->text(), QStringLiteral("OK"));
   QVERIFY(dialog.ok_button()->isDefault());
 
