@@ -21,13 +21,6 @@ constexpr int kFewestFleetsToChoose = 24;
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 
-int volley_size(const Match& match) {
-  int hits = 0;
-  for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
-  const int shots = match.settings().NumberOfShots - hits;
-  return shots < 1 ? 1 : shots;
-}
-
 }  // namespace
 
 Expert::Expert(Reporter& reporter) : sampler_(reporter), chances_(reporter, "CHANCES") {

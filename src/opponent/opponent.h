@@ -40,6 +40,10 @@ const char* phase_letter(VolleyPhase phase);
 // The phase in words, as Vornmark's view adds it to the title: "phase A/B", ..., "Novice".
 const char* phase_words(VolleyPhase phase);
 
+// The size of the computer's next volley: NumberOfShots less one for every hit scored on His
+// fleet, never fewer than one.
+int volley_size(const Match& match);
+
 class Opponent {
  public:
   // Traces and reports through the match's reporter; the boards start at the grid's size.

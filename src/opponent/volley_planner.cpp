@@ -10,17 +10,12 @@
 
 namespace vornmark {
 
-namespace {
-
-// NumberOfShots less one for every hit scored on His fleet, never fewer than one.
 int volley_size(const Match& match) {
   int hits = 0;
   for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
   const int shots = match.settings().NumberOfShots - hits;
   return shots < 1 ? 1 : shots;
 }
-
-}  // namespace
 
 VolleyPhase Opponent::plan_volley(Match& match) {
   if (match.settings().PlayLevel == kExpert) return mutable_expert().plan_volley(match, *this);

@@ -32,14 +32,19 @@ bool GameFileWriter::write_now(const std::string& text) {
   std::unique_lock lock(mutex_);
   waiting_.reset();
   changed_.wait(lock, [this] { return !writing_; });
+  const bool written = write_unlocked(lock, text);
+  lock.unlock();
+  changed_.notify_all();
+  return written;
+}
+
+bool GameFileWriter::write_unlocked(std::unique_lock<std::mutex>& lock, const std::string& text) {
   writing_ = true;
   lock.unlock();
   const bool written = write_(file_, text);
   lock.lock();
   writing_ = false;
   last_written_ = written;
-  lock.unlock();
-  changed_.notify_all();
   return written;
 }
 
@@ -64,12 +69,7 @@ void GameFileWriter::work() {
     }
     std::string text = std::move(*waiting_);
     waiting_.reset();
-    writing_ = true;
-    lock.unlock();
-    const bool written = write_(file_, text);
-    lock.lock();
-    writing_ = false;
-    last_written_ = written;
+    write_unlocked(lock, text);
     changed_.notify_all();
   }
 }

@@ -38,6 +38,8 @@ class GameFileWriter {
   const std::filesystem::path& file() const { return file_; }
 
  private:
+  // Writes with the lock released, marked as writing meanwhile; the lock is held again after.
+  bool write_unlocked(std::unique_lock<std::mutex>& lock, const std::string& text);
   void work();
 
   const std::filesystem::path file_;
