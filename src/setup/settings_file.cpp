@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "setup/settings_file_ops.h"
@@ -122,55 +123,94 @@ GameSettings settings_from_text(std::string_view text) {
   return s;
 }
 
-std::string settings_into_text(std::string_view existing, const GameSettings& settings) {
-  std::vector<std::string> lines;
-  for (std::string_view line : split_lines(existing)) lines.emplace_back(line);
-  if (!lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
+namespace {
 
-  // Find the first [Options] section: its header and the line after its last key line.
-  std::size_t header = lines.size();
-  std::size_t insert_at = lines.size();
-  std::array<std::size_t, kSettings.size()> key_line;
-  key_line.fill(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view name;
-    if (section_header(lines[i], name)) {
-      if (header != lines.size()) break;
-      if (same_name(name, kSection)) {
-        header = i;
-        insert_at = i + 1;
+// A settings text split into lines, with where its first [Options] section stands.
+struct OptionsLines {
+  std::vector<std::string> lines;
+  std::size_t header;     // the section's header line, or lines.size() when there is none
+  std::size_t insert_at;  // the line after the section's last key line
+  std::string line_end;   // the file's own line end
+
+  explicit OptionsLines(std::string_view existing) {
+    for (std::string_view line : split_lines(existing)) lines.emplace_back(line);
+    if (!lines.empty() && lines.back().back() != '\n') lines.back() += '\n';
+    header = insert_at = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      std::string_view name;
+      if (section_header(lines[i], name)) {
+        if (header != lines.size()) break;
+        if (same_name(name, kSection)) {
+          header = i;
+          insert_at = i + 1;
+        }
+        continue;
       }
-      continue;
+      std::string_view key, value;
+      if (header != lines.size() && key_value(lines[i], key, value)) insert_at = i + 1;
     }
-    if (header == lines.size()) continue;
-    std::string_view key, value;
-    if (!key_value(lines[i], key, value)) continue;
-    insert_at = i + 1;
-    for (std::size_t k = 0; k < kSettings.size(); ++k)
-      if (key_line[k] == lines.size() && same_name(key, kSettings[k].key)) key_line[k] = i;
+    line_end = (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r')
+                   ? "\r\n"
+                   : "\n";
   }
 
-  const std::string line_end =
-      (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r') ? "\r\n" : "\n";
+  // The first line of the section that sets the key, or lines.size().
+  std::size_t key_line(std::string_view wanted) const {
+    for (std::size_t i = header == lines.size() ? lines.size() : header + 1; i < insert_at; ++i) {
+      std::string_view key, value;
+      if (key_value(lines[i], key, value) && same_name(key, wanted)) return i;
+    }
+    return lines.size();
+  }
+
+  // The text with the new key lines added at the end of the section (which is made if missing).
+  std::string text_with(const std::vector<std::string>& added) {
+    if (header == lines.size()) {
+      if (!lines.empty() && trim(lines.back()).size() > 0) lines.push_back(line_end);
+      lines.push_back(std::string("[") + kSection + "]" + line_end);
+      insert_at = lines.size();
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at), added.begin(), added.end());
+    std::string text;
+    for (const std::string& line : lines) text += line;
+    return text;
+  }
+};
+
+}  // namespace
+
+std::string settings_into_text(std::string_view existing, const GameSettings& settings) {
+  OptionsLines file(existing);
   std::vector<std::string> added;
-  for (std::size_t k = 0; k < kSettings.size(); ++k) {
-    const int value = setting_value(settings, kSettings[k].id);
-    std::string line = std::string(kSettings[k].key) + "=" + std::to_string(value) + line_end;
-    if (key_line[k] != lines.size())
-      lines[key_line[k]] = line;
-    else if (kSettings[k].written == Written::Always || value != kSettings[k].default_value)
+  for (const SettingDeclaration& setting : kSettings) {
+    const int value = setting_value(settings, setting.id);
+    std::string line = std::string(setting.key) + "=" + std::to_string(value) + file.line_end;
+    const std::size_t at = file.key_line(setting.key);
+    if (at != file.lines.size())
+      file.lines[at] = line;
+    else if (setting.written == Written::Always || value != setting.default_value)
       added.push_back(line);
   }
-  if (header == lines.size()) {
-    if (!lines.empty() && trim(lines.back()).size() > 0) lines.push_back(line_end);
-    lines.push_back(std::string("[") + kSection + "]" + line_end);
-    insert_at = lines.size();
-  }
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at), added.begin(), added.end());
+  return file.text_with(added);
+}
 
-  std::string text;
-  for (const std::string& line : lines) text += line;
-  return text;
+std::string text_setting_from_text(std::string_view text, std::string_view key) {
+  const OptionsLines file(text);
+  const std::size_t at = file.key_line(key);
+  std::string_view found_key, value;
+  if (at == file.lines.size() || !key_value(file.lines[at], found_key, value)) return {};
+  return std::string(value);
+}
+
+std::string text_setting_into_text(std::string_view existing, std::string_view key, std::string_view value) {
+  OptionsLines file(existing);
+  const std::string line = std::string(key) + "=" + std::string(value) + file.line_end;
+  const std::size_t at = file.key_line(key);
+  if (at != file.lines.size()) {
+    file.lines[at] = line;
+    return file.text_with({});
+  }
+  return file.text_with({line});
 }
 
 GameSettings load_settings(const std::filesystem::path& dir) {
@@ -185,7 +225,24 @@ bool save_settings(const GameSettings& settings, const std::filesystem::path& di
   return save_settings(settings, dir, posix_settings_file_ops());
 }
 
+std::string load_text_setting(const std::filesystem::path& dir, std::string_view key) {
+  std::string text;
+  if (dir.empty()) return {};
+  if (posix_settings_file_ops().read(dir / kSettingsFileName, text) != SettingsFileOps::ReadResult::Read) return {};
+  return text_setting_from_text(text, key);
+}
+
+bool save_text_setting(const std::filesystem::path& dir, std::string_view key, std::string_view value) {
+  return save_settings_text(dir, posix_settings_file_ops(),
+                            [&](std::string_view existing) { return text_setting_into_text(existing, key, value); });
+}
+
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir, SettingsFileOps& ops) {
+  return save_settings_text(dir, ops, [&](std::string_view existing) { return settings_into_text(existing, settings); });
+}
+
+bool save_settings_text(const std::filesystem::path& dir, SettingsFileOps& ops,
+                        const std::function<std::string(std::string_view)>& text_from) {
   if (dir.empty()) return false;
   std::error_code error;
   std::filesystem::create_directories(dir, error);
@@ -195,7 +252,7 @@ bool save_settings(const GameSettings& settings, const std::filesystem::path& di
   // A file that is there but cannot be read is left alone: replacing it would lose whatever
   // else it holds.
   if (read == SettingsFileOps::ReadResult::Failed) return false;
-  const std::string text = settings_into_text(existing, settings);
+  const std::string text = text_from(existing);
   return write_file_atomically(target, text, read == SettingsFileOps::ReadResult::Read, ops);
 }
 

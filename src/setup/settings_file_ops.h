@@ -7,7 +7,9 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "setup/settings.h"
 
@@ -48,5 +50,8 @@ bool write_file_atomically(const std::filesystem::path& target, const std::strin
 
 // save_settings through the given operations.
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir, SettingsFileOps& ops);
+// Replaces dir/VORNMARK.INI by what text_from makes of the text there (empty when there is none).
+bool save_settings_text(const std::filesystem::path& dir, SettingsFileOps& ops,
+                        const std::function<std::string(std::string_view)>& text_from);
 
 }  // namespace vornmark

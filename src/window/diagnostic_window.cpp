@@ -10,7 +10,7 @@
 namespace vornmark {
 
 DiagnosticWindow::DiagnosticWindow(const Scene& scene, QWidget* parent) : QWidget(parent), scene_(scene) {
-  setWindowTitle(QStringLiteral("Diagnostic"));
+  setWindowTitle(tr("Diagnostic"));
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   const QFontMetrics metrics(font());
   line_height_ = metrics.height() + metrics.leading();

@@ -1,5 +1,6 @@
 #include "window/dialog_text.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QStringList>
 
@@ -24,9 +25,9 @@ QString wrap_to_width(const QString& text, const QFontMetrics& metrics, int widt
 QDialogButtonBox* ok_cancel_buttons(QDialog* dialog) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setText(QStringLiteral("OK"));
+  ok->setText(QCoreApplication::translate("Dialogs", "OK"));
   ok->setDefault(true);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Cancel"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return buttons;

@@ -1,5 +1,6 @@
 #include "window/first_start_guide.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
@@ -20,8 +21,9 @@ const QColor kBadge(0, 128, 128);  // the Teal of the player's turn
 const QColor kKeyFill(236, 236, 236);
 const QColor kKeyEdge(140, 140, 140);
 
+// The step that starts a game; its detail begins "Choose File/New Game, then".
 GuideStep play_step(const GuideKeys& keys, const QString& detail) {
-  return {QStringLiteral("Start a game"), keys.new_game, QStringLiteral("Choose File/New Game, then ") + detail};
+  return {QCoreApplication::translate("FirstStartGuide", "Start a game"), keys.new_game, detail};
 }
 
 // The card's parts measured for one size of type.
@@ -158,31 +160,44 @@ class CardLayout {
 
 FirstStartGuide first_start_guide(const GameSettings& settings, const GuideKeys& keys) {
   FirstStartGuide guide;
-  guide.heading = QStringLiteral("Welcome to Vornmark");
-  guide.footer = QStringLiteral(
-                     "%1 opens the help on the whole game. A game in progress is kept when you quit "
-                     "and goes on at the next start.")
+  guide.heading = QCoreApplication::translate("FirstStartGuide", "Welcome to Vornmark");
+  //: %1 is the help's key.
+  guide.footer = QCoreApplication::translate("FirstStartGuide",
+                                             "%1 opens the help on the whole game. A game in progress is kept "
+                                             "when you quit and goes on at the next start.")
                      .arg(keys.help);
   if (settings.DefenseMode != 0) {
-    guide.intro = QStringLiteral("Offense mode: Vornmark hides four ships and does not fire back.");
-    guide.steps.push_back(play_step(keys, QStringLiteral("click squares of the grid to fire your volley, and "
-                                                         "sink the fleet in as few volleys as you can.")));
+    guide.intro = QCoreApplication::translate("FirstStartGuide",
+                                              "Offense mode: Vornmark hides four ships and does not fire back.");
+    guide.steps.push_back(play_step(keys, QCoreApplication::translate(
+                                              "FirstStartGuide",
+                                              "Choose File/New Game, then click squares of the grid to fire your "
+                                              "volley, and sink the fleet in as few volleys as you can.")));
   } else if (settings.AutomaticMode != 0) {
-    guide.intro = QStringLiteral("Find and sink Vornmark's four hidden ships before it sinks yours.");
-    guide.steps.push_back({QStringLiteral("Lay out your fleet"), keys.place,
-                           QStringLiteral("Choose File/Place, then click \u201cClick here to Scatter\u201d at the "
-                                          "bottom left for a random layout, or pick a ship's panel and click the "
-                                          "grid.")});
-    guide.steps.push_back(play_step(keys, QStringLiteral("click squares of the grid to fire your volley. "
-                                                         "Vornmark works out its hits on your fleet by itself.")));
+    guide.intro = QCoreApplication::translate("FirstStartGuide",
+                                              "Find and sink Vornmark's four hidden ships before it sinks yours.");
+    guide.steps.push_back(
+        {QCoreApplication::translate("FirstStartGuide", "Lay out your fleet"), keys.place,
+         QCoreApplication::translate("FirstStartGuide",
+                                     "Choose File/Place, then click “Click here to Scatter” at the bottom "
+                                     "left for a random layout, or pick a ship's panel and click the grid.")});
+    guide.steps.push_back(play_step(keys, QCoreApplication::translate(
+                                              "FirstStartGuide",
+                                              "Choose File/New Game, then click squares of the grid to fire your "
+                                              "volley. Vornmark works out its hits on your fleet by itself.")));
   } else {
-    guide.intro = QStringLiteral(
-        "Find and sink Vornmark's four hidden ships before it sinks yours. In Manual "
-        "mode your own fleet stays on your paper, and you tell Vornmark its hits.");
-    guide.steps.push_back(play_step(keys, QStringLiteral("click squares of the grid to fire your volley.")));
-    guide.steps.push_back({QStringLiteral("Report Vornmark's hits"), QString(),
-                           QStringLiteral("When Vornmark has fired, click the panel of each of your ships it "
-                                          "hit, once per hit, then \u201cClick here to Continue\u201d.")});
+    guide.intro = QCoreApplication::translate("FirstStartGuide",
+                                              "Find and sink Vornmark's four hidden ships before it sinks yours. "
+                                              "In Manual mode your own fleet stays on your paper, and you tell "
+                                              "Vornmark its hits.");
+    guide.steps.push_back(play_step(
+        keys, QCoreApplication::translate("FirstStartGuide",
+                                          "Choose File/New Game, then click squares of the grid to fire your volley.")));
+    guide.steps.push_back(
+        {QCoreApplication::translate("FirstStartGuide", "Report Vornmark's hits"), QString(),
+         QCoreApplication::translate("FirstStartGuide",
+                                     "When Vornmark has fired, click the panel of each of your ships it hit, once "
+                                     "per hit, then “Click here to Continue”.")});
   }
   return guide;
 }

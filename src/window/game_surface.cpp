@@ -75,6 +75,8 @@ GameSurface::GameSurface(const Match& match, Layout& layout, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   setCursor(Qt::ArrowCursor);
   setFocusPolicy(Qt::StrongFocus);
+  // The board keeps column 0 at the left in every language, as its coordinates say.
+  setLayoutDirection(Qt::LeftToRight);
   install_surface_accessibility();
 }
 

@@ -13,12 +13,12 @@
 namespace vornmark {
 
 GeometryDialog::GeometryDialog(Match& match, QWidget* parent) : QDialog(parent), match_(match) {
-  setWindowTitle(QStringLiteral("Geometry"));
+  setWindowTitle(tr("Geometry"));
 
   grid_size_ = new QLineEdit(QString::fromStdString(geometry_dialog_init(match_)), this);
   grid_size_->setMaximumWidth(grid_size_->fontMetrics().averageCharWidth() * 8);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Number of squares (4-30)"), this));
+  row->addWidget(new QLabel(tr("Number of squares (4-30)"), this));
   row->addWidget(grid_size_);
 
   QDialogButtonBox* buttons = ok_cancel_buttons(this);

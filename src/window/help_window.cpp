@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -22,6 +23,22 @@ void HelpBrowser::follow_palette() {
   document()->setDefaultStyleSheet(style);
 }
 
+QUrl HelpBrowser::in_players_language(const QUrl& page) {
+  const QString language = QLocale().name();
+  for (const QString& folder : {language, language.section(QLatin1Char('_'), 0, 0)}) {
+    const QString path = QStringLiteral(":/help/") + folder + QLatin1Char('/') + page.fileName();
+    if (QFile::exists(path)) return QUrl(QStringLiteral("qrc") + path);
+  }
+  return page;
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+  // A page or picture the player's language lacks is the English one, page by page.
+  const QVariant found = QTextBrowser::loadResource(type, name);
+  if (found.isValid() && !found.isNull()) return found;
+  return QTextBrowser::loadResource(type, QUrl(QStringLiteral("qrc:/help/") + name.fileName()));
+}
+
 void HelpBrowser::changeEvent(QEvent* event) {
   QTextBrowser::changeEvent(event);
   // A desktop turned dark or light: the page is read again with the style sheet that fits.
@@ -31,15 +48,15 @@ void HelpBrowser::changeEvent(QEvent* event) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle(QStringLiteral("Vornmark Help"));
+  setWindowTitle(tr("Vornmark Help"));
   browser_ = new HelpBrowser(this);
   browser_->setOpenExternalLinks(false);
-  browser_->setSearchPaths({QStringLiteral(":/help")});
 
-  auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-  auto* back = new QPushButton(QStringLiteral("&Back"), this);
-  auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+
+  auto* contents = new QPushButton(tr("&Contents"), this);
+  auto* back = new QPushButton(tr("&Back"), this);
+  auto* forward = new QPushButton(tr("&Forward"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(contents, &QPushButton::clicked, this, [this] { show_page(kHelpContents); });
@@ -50,7 +67,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
     const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Vornmark Help") : QStringLiteral("Vornmark Help: ") + title);
+    setWindowTitle(title.isEmpty() ? tr("Vornmark Help") : tr("Vornmark Help: %1").arg(title));
   });
 
   auto* buttons = new QHBoxLayout;
@@ -63,6 +80,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(640, 560);
 }
 
-void HelpWindow::show_page(const QUrl& page) { browser_->setSource(page); }
+void HelpWindow::show_page(const QUrl& page) { browser_->setSource(HelpBrowser::in_players_language(page)); }
 
 }  // namespace vornmark

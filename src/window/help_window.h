@@ -17,8 +17,12 @@ class HelpBrowser : public QTextBrowser {
  public:
   explicit HelpBrowser(QWidget* parent = nullptr);
 
+  // The page of that name in the player's language when there is one, else the English page.
+  static QUrl in_players_language(const QUrl& page);
+
  protected:
   void changeEvent(QEvent* event) override;
+  QVariant loadResource(int type, const QUrl& name) override;
 
  private:
   void follow_palette();

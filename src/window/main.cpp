@@ -13,6 +13,7 @@
 #include "setup/match.h"
 #include "setup/settings_file.h"
 #include "setup/start_up.h"
+#include "window/game_language.h"
 #include "window/main_window.h"
 #include "window/program_icon.h"
 #include "window/program_texts.h"
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   // The arguments Qt has not taken for itself (such as -platform) are the game's switches.
   options.command_line = join_arguments(arguments_of(argc, argv));
   options.settings_dir = default_settings_dir();
+  // The player's language, chosen in the menu or else the desktop's, before any box shows a word.
+  const GameTranslations translations(chosen_language(options.settings_dir));
   start_up(*match, options);
 
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "presentation/colour_scheme.h"
@@ -13,6 +14,7 @@
 #include "setup/settings_file.h"
 #include "setup/statistics_file.h"
 #include "window/game_keeper.h"
+#include "window/game_language.h"
 #include "window/game_surface.h"
 #include "window/geometry_dialog.h"
 #include "window/help_window.h"
@@ -106,8 +108,8 @@ void MainWindow::tell_later(const std::string& note) {
   QTimer::singleShot(0, this, [this, note] { information_box(platform_, note); });
 }
 
-QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
-  QAction* action = menu->addAction(QString::fromUtf8(text));
+QAction* MainWindow::add_command(QMenu* menu, const QString& text, int id) {
+  QAction* action = menu->addAction(text);
   action->setData(id);
   connect(action, &QAction::triggered, this, [this, id] { handle_command(id); });
   return action;
@@ -115,56 +117,85 @@ QAction* MainWindow::add_command(QMenu* menu, const char* text, int id) {
 
 void MainWindow::build_menu() {
   // The standard shortcuts show beside the items' texts, which stay as they are.
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  add_command(file, "&New Game", kCommandNewGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  add_command(file, "P&lace", kCommandPlace)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  add_command(file, "&Print", kCommandPrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  add_command(file, tr("&New Game"), kCommandNewGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  add_command(file, tr("P&lace"), kCommandPlace)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  add_command(file, tr("&Print"), kCommandPrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   file->addSeparator();
-  add_command(file, "E&xit", kCommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  add_command(file, tr("E&xit"), kCommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  add_command(options, "Misc.", kCommandMisc);
-  add_command(options, "&Geometry", kCommandGeometry)->setEnabled(false);  // nothing enables it
-  add_command(options, "&Pacing", kCommandPacing);
+  QMenu* options = menuBar()->addMenu(tr("&Options"));
+  add_command(options, tr("Misc."), kCommandMisc);
+  add_command(options, tr("&Geometry"), kCommandGeometry)->setEnabled(false);  // nothing enables it
+  add_command(options, tr("&Pacing"), kCommandPacing);
   // Checkable, after the original items so that those keep their places.
   options->addSeparator();
-  QAction* hint = add_command(options, "&Hint", kCommandHint);
-  QAction* view = add_command(options, "Vornmark's &View", kCommandVornmarkView);
+  QAction* hint = add_command(options, tr("&Hint"), kCommandHint);
+  QAction* view = add_command(options, tr("Vornmark's &View"), kCommandVornmarkView);
   hint->setShortcut(QKeySequence(Qt::Key_H));
   view->setShortcut(QKeySequence(Qt::Key_V));
   for (QAction* checkable : {hint, view}) checkable->setCheckable(true);
   hint->setChecked(match_.settings().Hint != 0);
   view->setChecked(match_.settings().VornmarkView != 0);
   // Last in the menu, so that the items before it keep their places.
-  add_command(options, "&Statistics...", kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  add_command(options, tr("&Statistics..."), kCommandStatistics)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   // The colour schemes and the sounds' switch after every item there was before them.
   options->addSeparator();
-  QMenu* colours = options->addMenu(QStringLiteral("&Colours"));
+  QMenu* colours = options->addMenu(tr("&Colours"));
   auto* schemes = new QActionGroup(colours);
-  const std::pair<const char*, int> scheme_items[] = {{"&Classic", kCommandSchemeClassic},
-                                                      {"Colour-&blind safe", kCommandSchemeColourBlindSafe},
-                                                      {"&High contrast", kCommandSchemeHighContrast}};
+  const std::pair<QString, int> scheme_items[] = {{tr("&Classic"), kCommandSchemeClassic},
+                                                  {tr("Colour-&blind safe"), kCommandSchemeColourBlindSafe},
+                                                  {tr("&High contrast"), kCommandSchemeHighContrast}};
   for (const auto& [text, id] : scheme_items) {
     QAction* item = add_command(colours, text, id);
     item->setCheckable(true);
     item->setChecked(id - kCommandSchemeClassic == static_cast<int>(scheme_of(match_)));
     schemes->addAction(item);
   }
-  QAction* sound = add_command(options, "S&ound", kCommandSound);
+  QAction* sound = add_command(options, tr("S&ound"), kCommandSound);
   sound->setShortcut(QKeySequence(Qt::Key_M));
   sound->setCheckable(true);
   sound->setChecked(match_.settings().Sound != 0);
+  build_language_menu(options);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  add_command(help, "&Help...", kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
-  add_command(help, "&About Vornmark...", kCommandAbout);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  add_command(help, tr("&Help..."), kCommandHelp)->setShortcut(QKeySequence(Qt::Key_F1));
+  add_command(help, tr("&About Vornmark..."), kCommandAbout);
 
   // A command of its own at the right end of the bar, not a menu.
   if (match_.switches().on(0)) {
-    QAction* simulation = menuBar()->addAction(QStringLiteral("&Simulation"));
+    QAction* simulation = menuBar()->addAction(tr("&Simulation"));
     simulation->setData(static_cast<int>(kCommandSimulation));
     connect(simulation, &QAction::triggered, this, [this] { handle_command(kCommandSimulation); });
   }
+}
+
+void MainWindow::build_language_menu(QMenu* options) {
+  //: The menu of the languages the game speaks; each language is named in itself.
+  QMenu* languages = options->addMenu(tr("&Language"));
+  auto* group = new QActionGroup(languages);
+  const QString chosen = chosen_language(match_.settings_dir());
+  std::vector<std::pair<QString, QString>> items = {{QString(), tr("The desktop's language")}};
+  for (const GameLanguage& language : game_languages())
+    items.emplace_back(QString::fromUtf8(language.code), QString::fromUtf8(language.name));
+  for (const auto& [code, name] : items) {
+    QAction* item = languages->addAction(name);
+    item->setCheckable(true);
+    item->setChecked(code == chosen);
+    item->setData(code);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, code = code, name = name] { choose_language_item(code, name); });
+  }
+}
+
+void MainWindow::choose_language_item(const QString& code, const QString& name) {
+  if (!choose_language(match_.settings_dir(), code)) {
+    QMessageBox::warning(this, QStringLiteral("Vornmark"), tr("The settings file could not be written."));
+    return;
+  }
+  QMessageBox::information(this, QStringLiteral("Vornmark"),
+                           code.isEmpty() ? tr("From its next start, Vornmark speaks the desktop's language.")
+                                          : tr("From its next start, Vornmark speaks %1.").arg(name));
 }
 
 QAction* MainWindow::action(int id) const {

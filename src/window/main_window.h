@@ -61,7 +61,10 @@ class MainWindow : public QMainWindow {
 
  private:
   void build_menu();
-  QAction* add_command(QMenu* menu, const char* text, int id);
+  QAction* add_command(QMenu* menu, const QString& text, int id);
+  // Options/Language: the player's language, from the next start.
+  void build_language_menu(QMenu* options);
+  void choose_language_item(const QString& code, const QString& name);
   void options();
   void geometry();
   void pacing();

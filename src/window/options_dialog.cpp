@@ -21,16 +21,16 @@ namespace {
 // About as wide as the three mode buttons' texts were meant to wrap.
 constexpr int kModeTextColumns = 26;
 
-QRadioButton* radio(const char* text, QWidget* parent, QButtonGroup* group) {
-  auto* button = new QRadioButton(QString::fromUtf8(text), parent);
+QRadioButton* radio(const QString& text, QWidget* parent, QButtonGroup* group) {
+  auto* button = new QRadioButton(text, parent);
   group->addButton(button);
   return button;
 }
 
-QRadioButton* wrapped_radio(const char* text, QWidget* parent, QButtonGroup* group) {
+QRadioButton* wrapped_radio(const QString& text, QWidget* parent, QButtonGroup* group) {
   QRadioButton* button = radio(text, parent, group);
   const QFontMetrics metrics(button->font());
-  button->setText(wrap_to_width(QString::fromUtf8(text), metrics, metrics.averageCharWidth() * kModeTextColumns));
+  button->setText(wrap_to_width(text, metrics, metrics.averageCharWidth() * kModeTextColumns));
   return button;
 }
 
@@ -39,29 +39,29 @@ std::string text_of(const QLineEdit* edit) { return edit->text().toStdString(); 
 }  // namespace
 
 OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent), flow_(flow) {
-  setWindowTitle(QStringLiteral("Vornmark Options"));
+  setWindowTitle(tr("Vornmark Options"));
 
-  auto* mode_box = new QGroupBox(QStringLiteral("Mode of Play"), this);
+  auto* mode_box = new QGroupBox(tr("Mode of Play"), this);
   auto* mode_group = new QButtonGroup(this);
   automatic_ =
-      wrapped_radio("Automatic (Vornmark will automatically figure out where it has hit you)", mode_box, mode_group);
-  manual_ = wrapped_radio("Manual (you tell Vornmark where it has hit you)", mode_box, mode_group);
-  offense_ = wrapped_radio("Offense (Vornmark does not fire at you)", mode_box, mode_group);
+      wrapped_radio(tr("Automatic (Vornmark will automatically figure out where it has hit you)"), mode_box, mode_group);
+  manual_ = wrapped_radio(tr("Manual (you tell Vornmark where it has hit you)"), mode_box, mode_group);
+  offense_ = wrapped_radio(tr("Offense (Vornmark does not fire at you)"), mode_box, mode_group);
   auto* mode_layout = new QVBoxLayout(mode_box);
   for (QRadioButton* button : {automatic_, manual_, offense_}) mode_layout->addWidget(button);
 
-  auto* starts_box = new QGroupBox(QStringLiteral("Who starts"), this);
+  auto* starts_box = new QGroupBox(tr("Who starts"), this);
   auto* starts_group = new QButtonGroup(this);
-  you_ = radio("You", starts_box, starts_group);
-  computer_ = radio("Computer", starts_box, starts_group);
+  you_ = radio(tr("You"), starts_box, starts_group);
+  computer_ = radio(tr("Computer"), starts_box, starts_group);
   auto* starts_layout = new QVBoxLayout(starts_box);
   starts_layout->addWidget(you_);
   starts_layout->addWidget(computer_);
 
-  auto* level_box = new QGroupBox(QStringLiteral("Level of Play"), this);
+  auto* level_box = new QGroupBox(tr("Level of Play"), this);
   auto* level_group = new QButtonGroup(this);
   auto* level_layout = new QVBoxLayout(level_box);
-  const char* level_names[kLevels] = {"Novice", "Intermediate", "Advanced", "Expert"};
+  const QString level_names[kLevels] = {tr("Novice"), tr("Intermediate"), tr("Advanced"), tr("Expert")};
   for (int i = 0; i < kLevels; ++i) {
     levels_[i] = radio(level_names[i], level_box, level_group);
     level_layout->addWidget(levels_[i]);
@@ -71,9 +71,9 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   shots_ = new QLineEdit(this);
   for (QLineEdit* edit : {threshold_, shots_}) edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 8);
   auto* numbers = new QGridLayout;
-  numbers->addWidget(new QLabel(QStringLiteral("Ambiguity Threshold \n(1-10)"), this), 0, 0);
+  numbers->addWidget(new QLabel(tr("Ambiguity Threshold \n(1-10)"), this), 0, 0);
   numbers->addWidget(threshold_, 0, 1);
-  numbers->addWidget(new QLabel(QStringLiteral("Shots per volley"), this), 1, 0);
+  numbers->addWidget(new QLabel(tr("Shots per volley"), this), 1, 0);
   numbers->addWidget(shots_, 1, 1);
 
   QDialogButtonBox* buttons = ok_cancel_buttons(this);

@@ -11,10 +11,10 @@
 namespace vornmark {
 
 PacingDialog::PacingDialog(Match& match, QWidget* parent) : QDialog(parent), match_(match) {
-  setWindowTitle(QStringLiteral("Pacing"));
+  setWindowTitle(tr("Pacing"));
 
-  pause_after_player_ = new QCheckBox(QStringLiteral("Pause after your shots?"), this);
-  pause_after_vornmark_ = new QCheckBox(QStringLiteral("Pause after Vornmark's shots?"), this);
+  pause_after_player_ = new QCheckBox(tr("Pause after your shots?"), this);
+  pause_after_vornmark_ = new QCheckBox(tr("Pause after Vornmark's shots?"), this);
   const PacingDialogState state = pacing_dialog_init(match_);
   pause_after_player_->setChecked(state.pause_after_player);
   pause_after_vornmark_->setChecked(state.pause_after_vornmark);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "window/game_wording.h"
+
 namespace vornmark {
 
 QColor qt_colour(Colour colour) {
@@ -175,7 +177,8 @@ void QtCanvas::mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) {
   painter_.drawImage(rect.left, rect.top, found->second);
 }
 
-QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags) {
+QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags, const QFontMetrics& metrics,
+                                 bool break_words) {
   if (flags & kTextSingleLine) return {text};
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -183,8 +186,8 @@ QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags)
   if (!(flags & kTextWordBreak)) return paragraphs;
 
   // Breaks at blanks, the blank at a break belonging to neither line; a word wider than the
-  // rectangle keeps a line of its own and is clipped.
-  const QFontMetrics& metrics = this->metrics();
+  // rectangle keeps a line of its own and is clipped. A translation may also break inside a word
+  // that fits on no line, as languages written without blanks need.
   QStringList lines;
   for (const QString& paragraph : paragraphs) {
     QString line;
@@ -193,7 +196,24 @@ QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags)
       qsizetype end = paragraph.indexOf(QLatin1Char(' '), start);
       const bool last = end < 0;
       if (last) end = paragraph.size();
-      const QString word = paragraph.mid(start, end - start);
+      QString word = paragraph.mid(start, end - start);
+      while (break_words && metrics.horizontalAdvance(line.isEmpty() ? word : line + QLatin1Char(' ') + word) > width &&
+             word.size() > 1) {
+        // As much of the word as still fits on this line, or on a line of its own.
+        const QString lead = line.isEmpty() ? QString() : line + QLatin1Char(' ');
+        qsizetype fits = 0;
+        while (fits < word.size() && metrics.horizontalAdvance(lead + word.left(fits + 1)) <= width) ++fits;
+        if (fits > 0 && word[fits - 1].isHighSurrogate()) --fits;
+        if (fits == 0 && line.isEmpty()) fits = word[0].isHighSurrogate() ? 2 : 1;
+        if (fits == 0) {
+          lines << line;
+          line.clear();
+          continue;
+        }
+        lines << lead + word.left(fits);
+        line.clear();
+        word = word.mid(fits);
+      }
       const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
       if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
         lines << line;
@@ -209,13 +229,40 @@ QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags)
   return lines;
 }
 
+QSize QtCanvas::text_size(const QStringList& lines, const QFontMetrics& metrics) {
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  // Down to the last line's baseline: a one-line box of the board is as high as the letters
+  // without their descenders, in English as in any language.
+  return {widest, static_cast<int>(lines.size()) * metrics.height() - metrics.descent()};
+}
+
 void QtCanvas::draw_text(std::string_view text, const Rect& rect, unsigned flags) {
   if (text.empty()) return;
   const QRect area = qt_rect(rect);
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString english = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString string = game_text(english);
+  // The English keeps its font and its look; a translation that needs more room than the English
+  // had is drawn in a smaller font, down to three fifths of it, rather than cut short.
+  const bool translated = string != english;
+  QStringList lines = text_lines(string, area.width(), flags, metrics(), translated);
+  QSize needed = text_size(lines, metrics());
+  const QFont chosen = painter_.font();
+  if (translated && chosen.pixelSize() > 0 && (needed.width() > area.width() || needed.height() > area.height())) {
+    QFont smaller = chosen;
+    for (int pixels = chosen.pixelSize() - 1; pixels * 5 >= chosen.pixelSize() * 3; --pixels) {
+      smaller.setPixelSize(pixels);
+      const QFontMetrics smaller_metrics(smaller, painter_.device());
+      lines = text_lines(string, area.width(), flags, smaller_metrics, true);
+      needed = text_size(lines, smaller_metrics);
+      if (needed.width() <= area.width() && needed.height() <= area.height()) break;
+    }
+    painter_.setFont(smaller);
+    metrics_.reset();
+  }
+  if (fit_observer_) fit_observer_(TextFit{string, area, needed});
   const QFontMetrics& metrics = this->metrics();
   const int line_height = metrics.height();
-  const QStringList lines = text_lines(string, area.width(), flags);
 
   int y = area.top();
   if (flags & kTextSingleLine) {
@@ -250,6 +297,10 @@ void QtCanvas::draw_text(std::string_view text, const Rect& rect, unsigned flags
     pen_ = Pen::Unknown;
   } else {
     painter_.setClipping(false);
+  }
+  if (painter_.font() != chosen) {
+    painter_.setFont(chosen);
+    metrics_.reset();
   }
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -42,13 +43,24 @@ class QtCanvas : public Canvas {
   void set_ink(Rgb text, Rgb background) override;
   void mark(const Rect& rect, Mark mark, Rgb colour, Rgb edge) override;
 
+  // What each text drawn needed against the room it had, in the player's language: the tests of
+  // every language watch for text cut short.
+  struct TextFit {
+    QString text;
+    QRect area;
+    QSize needed;
+  };
+  void watch_fit(std::function<void(const TextFit&)> observer) { fit_observer_ = std::move(observer); }
+
  private:
   enum class Pen { Unknown, Frame, SchemeFrame, Text };
   void use_pen(Pen pen);
   // The metrics of the font in use on the painter's device, made once per font.
   const QFontMetrics& metrics();
   void fill_and_frame(const Rect& rect, const QColor& colour, const QColor& frame = Qt::black);
-  QStringList text_lines(const QString& text, int width, unsigned flags);
+  static QStringList text_lines(const QString& text, int width, unsigned flags, const QFontMetrics& metrics,
+                                bool break_words);
+  static QSize text_size(const QStringList& lines, const QFontMetrics& metrics);
 
   QPainter& painter_;
   int vertical_dpi_;
@@ -61,6 +73,7 @@ class QtCanvas : public Canvas {
   std::map<MarkKey, QImage> marks_;
   std::optional<QFontMetrics> metrics_;
   Pen pen_ = Pen::Unknown;
+  std::function<void(const TextFit&)> fit_observer_;
 };
 
 }  // namespace vornmark

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "window/game_wording.h"
+
 namespace vornmark {
 
 QtPlatform::~QtPlatform() {
@@ -34,9 +36,7 @@ BoxAnswer QtPlatform::message_box(const MessageBoxRequest& request) {
   const QMessageBox::StandardButtons buttons =
       request.buttons == BoxButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
 
-  QMessageBox box(icon, QString::fromUtf8(request.caption.data(), static_cast<qsizetype>(request.caption.size())),
-                  QString::fromUtf8(request.text.data(), static_cast<qsizetype>(request.text.size())), buttons,
-                  owner_for(request.owner));
+  QMessageBox box(icon, game_text(request.caption), game_text(request.text), buttons, owner_for(request.owner));
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(request.buttons == BoxButtons::OkCancel ? QMessageBox::Cancel : QMessageBox::Ok);
   // A box raised while the computer plans must show the arrow, not the busy cursor.

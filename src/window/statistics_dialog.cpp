@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
@@ -24,23 +25,33 @@ namespace vornmark {
 
 namespace {
 
-const QStringList kColumns = {
-    QStringLiteral("Level"),    QStringLiteral("Grid"),          QStringLiteral("Shots"),
-    QStringLiteral("Mode"),     QStringLiteral("Hint"),          QStringLiteral("Played"),
-    QStringLiteral("Won"),      QStringLiteral("Lost"),          QStringLiteral("Abandoned"),
-    QStringLiteral("Win rate"), QStringLiteral("Best"),          QStringLiteral("Mean to win"),
-    QStringLiteral("Streak"),   QStringLiteral("Longest streak")};
+QStringList column_titles() {
+  return {QCoreApplication::translate("vornmark::StatisticsDialog", "Level"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Grid"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Shots"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Mode"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Hint"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Played"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Won"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Lost"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Abandoned"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Win rate"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Best"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Mean to win"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Streak"),
+          QCoreApplication::translate("vornmark::StatisticsDialog", "Longest streak")};
+}
 
 QString level_name(int level) {
   switch (level) {
     case kNovice:
-      return QStringLiteral("Novice");
+      return QCoreApplication::translate("vornmark::StatisticsDialog", "Novice");
     case kIntermediate:
-      return QStringLiteral("Intermediate");
+      return QCoreApplication::translate("vornmark::StatisticsDialog", "Intermediate");
     case kExpert:
-      return QStringLiteral("Expert");
+      return QCoreApplication::translate("vornmark::StatisticsDialog", "Expert");
     default:
-      return QStringLiteral("Advanced");
+      return QCoreApplication::translate("vornmark::StatisticsDialog", "Advanced");
   }
 }
 
@@ -52,8 +63,10 @@ QStringList row_texts(const RecordKey& key, const GameRecord& r) {
   return {level_name(key.level),
           QStringLiteral("%1 × %1").arg(key.grid),
           QString::number(key.shots),
-          key.manual ? QStringLiteral("Manual") : QStringLiteral("Automatic"),
-          key.hint ? QStringLiteral("On") : QStringLiteral("Off"),
+          key.manual ? QCoreApplication::translate("vornmark::StatisticsDialog", "Manual")
+                     : QCoreApplication::translate("vornmark::StatisticsDialog", "Automatic"),
+          key.hint ? QCoreApplication::translate("vornmark::StatisticsDialog", "On")
+                   : QCoreApplication::translate("vornmark::StatisticsDialog", "Off"),
           QString::number(r.played),
           QString::number(r.won),
           QString::number(r.lost),
@@ -87,16 +100,16 @@ void set_bar_colours(QBarSet& won, QBarSet& lost, SchemeId scheme) {
 
 StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent, SchemeId scheme)
     : QDialog(parent), recorder_(recorder), scheme_(scheme), table_(new QTableWidget(this)), chart_(new QChart) {
-  setWindowTitle(QStringLiteral("Statistics"));
+  setWindowTitle(tr("Statistics"));
 
-  table_->setColumnCount(static_cast<int>(kColumns.size()));
-  table_->setHorizontalHeaderLabels(kColumns);
+  table_->setColumnCount(static_cast<int>(column_titles().size()));
+  table_->setHorizontalHeaderLabels(column_titles());
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
-  table_->setAccessibleName(QStringLiteral("Your games by level and grid"));
+  table_->setAccessibleName(tr("Your games by level and grid"));
   connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) { show_chart_of_row(row); });
 
   follow_palette();
@@ -105,10 +118,10 @@ StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent, Sche
   chart_view->setRenderHint(QPainter::Antialiasing);
   chart_view->setMinimumHeight(260);
   chart_view->setFocusPolicy(Qt::NoFocus);
-  chart_view->setAccessibleName(QStringLiteral("Volleys of the won and lost games of the selected row"));
+  chart_view->setAccessibleName(tr("Volleys of the won and lost games of the selected row"));
 
   auto* buttons = new QDialogButtonBox(this);
-  reset_ = buttons->addButton(QStringLiteral("&Reset..."), QDialogButtonBox::ResetRole);
+  reset_ = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
   close->setDefault(true);
   connect(reset_, &QPushButton::clicked, this, [this] { reset(); });
@@ -116,7 +129,7 @@ StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent, Sche
 
   auto* column = new QVBoxLayout(this);
   auto* where = new QLabel(this);
-  where->setText(QStringLiteral("Kept in %1")
+  where->setText(tr("Kept in %1")
                      .arg(QString::fromStdString((recorder_.dir() / kStatisticsFileName).string()).toHtmlEscaped()));
   where->setTextInteractionFlags(Qt::TextSelectableByMouse);
   column->addWidget(table_, 1);
@@ -171,7 +184,7 @@ void StatisticsDialog::show_chart_of_row(int row) {
   chart_->removeAllSeries();
   for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
   if (row < 0 || row >= static_cast<int>(keys_.size())) {
-    chart_->setTitle(QStringLiteral("No games yet"));
+    chart_->setTitle(tr("No games yet"));
     return;
   }
   const GameRecord& record = statistics_.at(keys_[static_cast<std::size_t>(row)]);
@@ -179,8 +192,8 @@ void StatisticsDialog::show_chart_of_row(int row) {
   for (const auto& entry : record.won_volleys) volleys.insert(entry.first);
   for (const auto& entry : record.lost_volleys) volleys.insert(entry.first);
 
-  auto* won = new QBarSet(QStringLiteral("Won"));
-  auto* lost = new QBarSet(QStringLiteral("Lost"));
+  auto* won = new QBarSet(tr("Won"));
+  auto* lost = new QBarSet(tr("Lost"));
   set_bar_colours(*won, *lost, scheme_);
   QStringList categories;
   int most = 1;
@@ -198,16 +211,16 @@ void StatisticsDialog::show_chart_of_row(int row) {
   series->append(won);
   series->append(lost);
   chart_->addSeries(series);
-  chart_->setTitle(QStringLiteral("Games by the volleys you fired"));
+  chart_->setTitle(tr("Games by the volleys you fired"));
 
   auto* x = new QBarCategoryAxis;
   x->append(categories);
-  x->setTitleText(QStringLiteral("Volleys"));
+  x->setTitleText(tr("Volleys"));
   auto* y = new QValueAxis;
   y->setRange(0, most);
   y->setTickCount(std::min(most, 10) + 1);
   y->setLabelFormat(QStringLiteral("%d"));
-  y->setTitleText(QStringLiteral("Games"));
+  y->setTitleText(tr("Games"));
   chart_->addAxis(x, Qt::AlignBottom);
   chart_->addAxis(y, Qt::AlignLeft);
   series->attachAxis(x);
@@ -216,13 +229,13 @@ void StatisticsDialog::show_chart_of_row(int row) {
 
 void StatisticsDialog::reset() {
   const QMessageBox::StandardButton answer =
-      QMessageBox::question(this, QStringLiteral("Statistics"),
-                            QStringLiteral("Clear the record of every level and grid?\nThis cannot be undone."),
+      QMessageBox::question(this, tr("Statistics"),
+                            tr("Clear the record of every level and grid?\nThis cannot be undone."),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   if (!recorder_.reset())
-    QMessageBox::warning(this, QStringLiteral("Statistics"),
-                         QStringLiteral("The statistics file could not be written."));
+    QMessageBox::warning(this, tr("Statistics"),
+                         tr("The statistics file could not be written."));
   fill_table();
 }
 

@@ -1,5 +1,6 @@
 #include "window/surface_accessible.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <map>
 #include <tuple>
@@ -9,6 +10,7 @@
 #include "presentation/keyboard.h"
 #include "presentation/layout.h"
 #include "presentation/place_names.h"
+#include "window/game_wording.h"
 #include "setup/fleet.h"
 #include "setup/match.h"
 #include "window/game_surface.h"
@@ -168,7 +170,7 @@ class SurfaceAccessible : public QAccessibleWidget {
     return surface().hasFocus() ? place(surface().focus_place()) : nullptr;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return QStringLiteral("Vornmark board");
+    if (t == QAccessible::Name) return QCoreApplication::translate("Board", "Vornmark board");
     return QAccessibleWidget::text(t);
   }
 
@@ -231,12 +233,12 @@ QString PartAccessible::text(QAccessible::Text t) const {
   if (t != QAccessible::Name) return {};
   const GameSurface& surface = surface_.surface();
   const Match& match = surface.match();
-  if (part_ == Part::Grid) return QStringLiteral("Grid");
-  if (part_ == Part::Panel) return QString::fromUtf8(kShipNames[a_]);
-  if (part_ == Part::Legend) return QString::fromStdString(legend_text(match));
-  if (part_ == Part::Status) return QString::fromStdString(status_button_name(match));
+  if (part_ == Part::Grid) return QCoreApplication::translate("Board", "Grid");
+  if (part_ == Part::Panel) return game_text(std::string_view(kShipNames[a_]));
+  if (part_ == Part::Legend) return game_text(legend_text(match));
+  if (part_ == Part::Status) return game_text(status_button_name(match));
   if (surface.flow() == nullptr || !isValid()) return {};
-  return QString::fromStdString(focus_place_name(match, surface.flow()->scene(), place()));
+  return game_text(focus_place_name(match, surface.flow()->scene(), place()));
 }
 
 QRect PartAccessible::rect() const {

@@ -6,6 +6,7 @@
 #include "presentation/layout.h"
 #include "presentation/painting.h"
 #include "setup/match.h"
+#include "window/game_wording.h"
 #include "window/qt_canvas.h"
 #include "window/sound_player.h"
 
@@ -34,7 +35,7 @@ void WindowView::set_background(Colour colour) {
 }
 
 void WindowView::set_title(std::string_view title) {
-  window_.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+  window_.setWindowTitle(game_text(title));
 }
 
 void WindowView::show_error(std::string_view text) { match_.report().error_box(text); }
