@@ -71,5 +71,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # Qt Multimedia plays the sounds through the PulseAudio client library (a dependency of its own);
 # a desktop hears them through a server that speaks its protocol, PipeWire's or PulseAudio's.
 # Without one the game is silent and plays on.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# Qt's own translations word the standard buttons in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
 include(CPack)

@@ -327,7 +327,7 @@ Built with Qt %2.</source>
         <translation>Vornmark
 Versione %1
 
-La battaglia navale a salve contro un avversario che conta: a Vornmark non viene mai detto quali dei suoi colpi sono andati a segno, ma solo quante volte è stata colpita ciascuna delle tue navi, e trova la tua flotta contando ogni posizione ancora possibile.
+Il gioco a salve contro un avversario che conta: a Vornmark non viene mai detto quali dei suoi colpi sono andati a segno, ma solo quante volte è stata colpita ciascuna delle tue navi, e trova la tua flotta contando ogni posizione ancora possibile.
 
 Scritto dagli sviluppatori di Vornmark.
 Compilato con Qt %2.</translation>

@@ -5,10 +5,14 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 
 #include "setup/settings_file.h"
 
 namespace vornmark {
+
+// Which translation the program found, for packagers: QT_LOGGING_RULES="vornmark.language.info=true".
+Q_LOGGING_CATEGORY(language_log, "vornmark.language", QtWarningMsg)
 
 const std::vector<GameLanguage>& game_languages() {
   static const std::vector<GameLanguage> languages = {
@@ -77,6 +81,7 @@ GameTranslations::GameTranslations(const QString& code) {
     QCoreApplication::installTranslator(qt.get());
     installed_.push_back(std::move(qt));
   }
+  qCInfo(language_log).noquote() << "speaking" << language_ << "from" << game->filePath();
   QCoreApplication::installTranslator(game.get());
   installed_.push_back(std::move(game));
   // Menus and dialogs mirror in a language written from right to left; the help pages and

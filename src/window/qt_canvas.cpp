@@ -197,30 +197,20 @@ QStringList QtCanvas::text_lines(const QString& text, int width, unsigned flags,
       const bool last = end < 0;
       if (last) end = paragraph.size();
       QString word = paragraph.mid(start, end - start);
-      while (break_words && metrics.horizontalAdvance(line.isEmpty() ? word : line + QLatin1Char(' ') + word) > width &&
-             word.size() > 1) {
-        // As much of the word as still fits on this line, or on a line of its own.
-        const QString lead = line.isEmpty() ? QString() : line + QLatin1Char(' ');
-        qsizetype fits = 0;
-        while (fits < word.size() && metrics.horizontalAdvance(lead + word.left(fits + 1)) <= width) ++fits;
-        if (fits > 0 && word[fits - 1].isHighSurrogate()) --fits;
-        if (fits == 0 && line.isEmpty()) fits = word[0].isHighSurrogate() ? 2 : 1;
-        if (fits == 0) {
-          lines << line;
-          line.clear();
-          continue;
-        }
-        lines << lead + word.left(fits);
+      if (!line.isEmpty() && metrics.horizontalAdvance(line + QLatin1Char(' ') + word) > width) {
+        lines << line;
         line.clear();
+      }
+      // A word wider than a whole line: as much of it as fits on each line.
+      while (break_words && line.isEmpty() && word.size() > 1 && metrics.horizontalAdvance(word) > width) {
+        qsizetype fits = 1;
+        while (fits < word.size() && metrics.horizontalAdvance(word.left(fits + 1)) <= width) ++fits;
+        // Never between the two halves of a character beyond the first plane.
+        if (fits < word.size() && word[fits - 1].isHighSurrogate()) fits += fits == 1 ? 1 : -1;
+        lines << word.left(fits);
         word = word.mid(fits);
       }
-      const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-      if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
-        lines << line;
-        line = word;
-      } else {
-        line = candidate;
-      }
+      line = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
       start = end + 1;
       if (last) break;
     }

@@ -33,6 +33,9 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(language IN LISTS LANGUAGES)
+  list(APPEND expected share/vornmark/translations/vornmark_${language}.qm)
+endforeach()
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -64,6 +67,17 @@ if(NOT run_output STREQUAL "Vornmark ${VERSION}\n")
   message(FATAL_ERROR "--version printed: ${run_output}")
 endif()
 
+# The installed program finds its installed translations: in a German session it speaks German from
+# the files under share/ (it runs until stopped, so it is stopped once it has said so).
+execute_process(COMMAND timeout 20 env -u VORNMARK_TRANSLATIONS LANGUAGE=de LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen
+                        XDG_CONFIG_HOME=${WORK_DIR}/config XDG_STATE_HOME=${WORK_DIR}/state
+                        XDG_DATA_HOME=${WORK_DIR}/data "QT_LOGGING_RULES=vornmark.language.info=true"
+                        ${prefix}/games/vornmark
+                OUTPUT_VARIABLE output ERROR_VARIABLE output TIMEOUT 30)
+if(NOT output MATCHES "speaking de_DE from [^\n]*/share/vornmark/translations/vornmark_de.qm")
+  message(FATAL_ERROR "the installed program did not speak German from its installed file:\n${output}")
+endif()
+
 # The Debian package.
 run(cpack --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/deb)
 file(GLOB packages ${WORK_DIR}/deb/*.deb)
@@ -73,7 +87,7 @@ if(NOT count EQUAL 1)
 endif()
 run(dpkg-deb -f ${packages} Package Section Version Depends Recommends)
 foreach(field "Package: vornmark" "Section: games" "Version: ${VERSION}" "qt6-qpa-plugins" "libc6" "libqt6widgets6"
-              "libqt6printsupport6" "libqt6charts6" "libqt6multimedia6" "Recommends: pipewire-pulse | pulseaudio")
+              "libqt6printsupport6" "libqt6charts6" "libqt6multimedia6" "Recommends: pipewire-pulse | pulseaudio, qt6-translations-l10n")
   string(FIND "${run_output}" "${field}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the package lacks ${field}:\n${run_output}")

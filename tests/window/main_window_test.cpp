@@ -129,7 +129,11 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   // The original items first, in their order; the additions after them.
   QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint",
                                                              "Vornmark's &View", "&Statistics...", "-", "&Colours",
-                                                             "S&ound"}));
+                                                             "S&ound", "&Language"}));
+  // The languages, each named in itself, after the desktop's.
+  const QStringList languages = texts_of(bar[1]->menu()->actions()[10]->menu()->actions());
+  QCOMPARE(languages.size(), 12);
+  QCOMPARE(languages.mid(0, 3), (QStringList{"The desktop's language", "English", "Deutsch"}));
   QCOMPARE(texts_of(bar[1]->menu()->actions()[8]->menu()->actions()),
            (QStringList{"&Classic", "Colour-&blind safe", "&High contrast"}));
   QCOMPARE(texts_of(bar[2]->menu()->actions()), (QStringList{"&Help...", "&About Vornmark..."}));

@@ -1,9 +1,10 @@
 // Makes the README's screenshots with the program's own window, drawn offscreen:
-//   vornmark_screenshots FOLDER
+//   vornmark_screenshots FOLDER [LANGUAGE]
 // writes FOLDER/first-start.png, FOLDER/game-in-progress.png and FOLDER/place-mode.png, then the
 // same game a volley on in each colour scheme beside Classic, with the hint on and an earlier volley
 // highlighted: FOLDER/colours-colour-blind-safe.png and FOLDER/colours-high-contrast.png. The games
-// are the same on every run (the generator unseeded, as with the switch -D3).
+// are the same on every run (the generator unseeded, as with the switch -D3). With a language (de,
+// pt_BR, ...), the game in progress only, in that language: FOLDER/game-in-progress-LANGUAGE.png.
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "play/play_flow.h"
+#include "window/game_language.h"
 #include "window/main_window.h"
 #include "window/menu_commands.h"
 #include "window_test_support.h"
@@ -57,11 +59,17 @@ void fire_volley(Match& match, PlayFlow& flow, int ship_id, int& walker) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s FOLDER [LANGUAGE]\n", argv[0]);
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
+  const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+  const GameTranslations translations(language.isEmpty() ? QStringLiteral("en") : language);
+  if (!language.isEmpty() && translations.language() == QLatin1String("en")) {
+    std::fprintf(stderr, "no translation into %s\n", argv[2]);
+    return 1;
+  }
 
   TestPlatform platform;
   std::unique_ptr<Match> match = started_match(platform, "-D3");
@@ -71,13 +79,13 @@ int main(int argc, char** argv) {
   PlayFlow& flow = window.flow();
 
   // The first start: the idle window's guidance.
-  if (!save(window, folder + QStringLiteral("/first-start.png"))) return 1;
+  if (language.isEmpty() && !save(window, folder + QStringLiteral("/first-start.png"))) return 1;
 
   // Place mode: the fleet scattered, the Battleship selected.
   window.action(kCommandPlace)->trigger();
   flow.on_left_press(ClickTarget::status());
   flow.on_left_press(ClickTarget::panel(kBattleship, 0));
-  if (!save(window, folder + QStringLiteral("/place-mode.png"))) return 1;
+  if (language.isEmpty() && !save(window, folder + QStringLiteral("/place-mode.png"))) return 1;
 
   // A game in progress: a few exchanges, then the player halfway through a volley.
   window.action(kCommandNewGame)->trigger();
@@ -93,6 +101,7 @@ int main(int argc, char** argv) {
     if (match->his_shots().cell(walker % match->grid(), walker / match->grid()) == 0)
       flow.on_left_press(ClickTarget::grid(walker % match->grid(), walker / match->grid()));
   }
+  if (!language.isEmpty()) return save(window, folder + QStringLiteral("/game-in-progress-") + language + QStringLiteral(".png")) ? 0 : 1;
   if (!save(window, folder + QStringLiteral("/game-in-progress.png"))) return 1;
 
   // The colour schemes: Vornmark's volley over the player's fleet (ships, hits and misses) would
