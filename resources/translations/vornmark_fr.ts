@@ -14,7 +14,7 @@
     <message>
         <source>row %1, column %2: %3</source>
         <extracomment>A square of the grid and, after the colon, what it shows.</extracomment>
-        <translation>ligne %1, colonne %2 : %3</translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -95,7 +95,7 @@
     <name>Counts</name>
     <message>
         <source>Hint: your shots could hit</source>
-        <translation>Indice : cibles possibles</translation>
+        <translation>Indice&#xa0;: cibles possibles</translation>
     </message>
     <message>
         <source>Vornmark&apos;s view of your fleet</source>
@@ -103,12 +103,12 @@
     </message>
     <message>
         <source>Vornmark&apos;s view: chance of a ship, %</source>
-        <translation>Vue de Vornmark : probabilité, %</translation>
+        <translation>Vue de Vornmark&#xa0;: probabilité, %</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A ship&apos;s name and the number of its placements still possible.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -135,11 +135,11 @@
     <message>
         <source>%1 opens the help on the whole game. A game in progress is kept when you quit and goes on at the next start.</source>
         <extracomment>%1 is the help&apos;s key.</extracomment>
-        <translation>%1 ouvre l'aide sur tout le jeu. Une partie en cours est conservée quand vous quittez et reprend au prochain lancement.</translation>
+        <translation>%1 ouvre l&apos;aide sur tout le jeu. Une partie en cours est conservée quand vous quittez et reprend au prochain lancement.</translation>
     </message>
     <message>
         <source>Offense mode: Vornmark hides four ships and does not fire back.</source>
-        <translation>Mode Attaque : Vornmark cache quatre navires et ne riposte pas.</translation>
+        <translation>Mode Attaque&#xa0;: Vornmark cache quatre navires et ne riposte pas.</translation>
     </message>
     <message>
         <source>Choose File/New Game, then click squares of the grid to fire your volley, and sink the fleet in as few volleys as you can.</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>Find and sink Vornmark&apos;s four hidden ships before it sinks yours.</source>
-        <translation>Trouvez et coulez les quatre navires cachés de Vornmark avant qu'il ne coule les vôtres.</translation>
+        <translation>Trouvez et coulez les quatre navires cachés de Vornmark avant qu&apos;il ne coule les vôtres.</translation>
     </message>
     <message>
         <source>Lay out your fleet</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Choose File/Place, then click “Click here to Scatter” at the bottom left for a random layout, or pick a ship&apos;s panel and click the grid.</source>
-        <translation>Choisissez Fichier/Placer, puis cliquez sur « Disperser la flotte » en bas à gauche pour une disposition au hasard, ou choisissez le panneau d'un navire et cliquez sur la grille.</translation>
+        <translation>Choisissez Fichier/Placer, puis cliquez sur «&#xa0;Disperser la flotte&#xa0;» en bas à gauche pour une disposition au hasard, ou choisissez le panneau d&apos;un navire et cliquez sur la grille.</translation>
     </message>
     <message>
         <source>Choose File/New Game, then click squares of the grid to fire your volley. Vornmark works out its hits on your fleet by itself.</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Find and sink Vornmark&apos;s four hidden ships before it sinks yours. In Manual mode your own fleet stays on your paper, and you tell Vornmark its hits.</source>
-        <translation>Trouvez et coulez les quatre navires cachés de Vornmark avant qu'il ne coule les vôtres. En mode Manuel, votre propre flotte reste sur votre papier, et c'est vous qui indiquez ses touches à Vornmark.</translation>
+        <translation>Trouvez et coulez les quatre navires cachés de Vornmark avant qu&apos;il ne coule les vôtres. En mode Manuel, votre propre flotte reste sur votre papier, et c&apos;est vous qui indiquez ses touches à Vornmark.</translation>
     </message>
     <message>
         <source>Choose File/New Game, then click squares of the grid to fire your volley.</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>When Vornmark has fired, click the panel of each of your ships it hit, once per hit, then “Click here to Continue”.</source>
-        <translation>Quand Vornmark a tiré, cliquez sur le panneau de chacun de vos navires touchés, une fois par touche, puis sur « Cliquez pour continuer ».</translation>
+        <translation>Quand Vornmark a tiré, cliquez sur le panneau de chacun de vos navires touchés, une fois par touche, puis sur «&#xa0;Cliquez pour continuer&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -192,8 +192,8 @@
         <source>Shots left: %n</source>
         <extracomment>While you aim: the shots of this volley you have still to place.</extracomment>
         <translation>
-            <numerusform>Tir restant : %n</numerusform>
-            <numerusform>Tirs restants : %n</numerusform>
+            <numerusform>Tir restant&#xa0;: %n</numerusform>
+            <numerusform>Tirs restants&#xa0;: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -236,12 +236,12 @@
         <source>Ship &quot;%1&quot; not placed
 Click on &apos;File/Place&apos;</source>
         <extracomment>%1 is a ship&apos;s name.</extracomment>
-        <translation>Le navire « %1 » n'est pas placé
-Cliquez sur « Fichier/Placer »</translation>
+        <translation>Le navire «&#xa0;%1&#xa0;» n&apos;est pas placé
+Cliquez sur «&#xa0;Fichier/Placer&#xa0;»</translation>
     </message>
     <message>
         <source>Ambiguity Threshold must be between 1 and 30</source>
-        <translation>Le seuil d'ambiguïté doit être compris entre 1 et 30</translation>
+        <translation>Le seuil d&apos;ambiguïté doit être compris entre 1 et 30</translation>
     </message>
     <message>
         <source>Shots per volley must be between 1 and 10</source>
@@ -270,49 +270,49 @@ Impossible de placer %n tirs</numerusform>
         <source>Error opening stats
 </source>
         <extracomment>&quot;stats&quot; is the name of the file of Vornmark&apos;s reasoning: keep it.</extracomment>
-        <translation>Erreur à l'ouverture du fichier stats
+        <translation>Erreur à l&apos;ouverture du fichier stats
 </translation>
     </message>
     <message>
         <source>The statistics file could not be read and was kept as &quot;%1&quot;.
 Your record starts afresh.</source>
-        <translation>Le fichier des statistiques n'a pas pu être lu et a été conservé sous le nom « %1 ».
+        <translation>Le fichier des statistiques n&apos;a pas pu être lu et a été conservé sous le nom «&#xa0;%1&#xa0;».
 Votre bilan repart de zéro.</translation>
     </message>
     <message>
         <source>Vornmark could not save its statistics file.
 It will try again when the next game ends.</source>
-        <translation>Vornmark n'a pas pu enregistrer son fichier de statistiques.
+        <translation>Vornmark n&apos;a pas pu enregistrer son fichier de statistiques.
 Il réessaiera à la fin de la prochaine partie.</translation>
     </message>
     <message>
         <source>Another Vornmark is running and keeps its game in progress.
 This one leaves that game alone: what you play here is not kept when you close it.</source>
         <translation>Un autre Vornmark est déjà lancé et conserve sa partie en cours.
-Celui-ci n'y touche pas : ce que vous jouez ici ne sera pas conservé à sa fermeture.</translation>
+Celui-ci n&apos;y touche pas&#xa0;: ce que vous jouez ici ne sera pas conservé à sa fermeture.</translation>
     </message>
     <message>
         <source>Vornmark cannot keep the game in progress in &quot;%1&quot;.
 What you play is not kept when you close the window.</source>
-        <translation>Vornmark ne peut pas conserver la partie en cours dans « %1 ».
+        <translation>Vornmark ne peut pas conserver la partie en cours dans «&#xa0;%1&#xa0;».
 Ce que vous jouez ne sera pas conservé à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>The game kept from the last time could not be resumed (%1).
 The file was kept as &quot;%2&quot;, and a new start is made.</source>
-        <translation>La partie conservée la dernière fois n'a pas pu être reprise (%1).
-Le fichier a été conservé sous le nom « %2 », et le jeu repart de zéro.</translation>
+        <translation>La partie conservée la dernière fois n&apos;a pas pu être reprise (%1).
+Le fichier a été conservé sous le nom «&#xa0;%2&#xa0;», et le jeu repart de zéro.</translation>
     </message>
     <message>
         <source>The game kept in &quot;%1&quot; could not be resumed (%2), nor moved aside.
 What you play is not kept when you close the window.</source>
-        <translation>La partie conservée dans « %1 » n'a pu être ni reprise (%2) ni mise de côté.
+        <translation>La partie conservée dans «&#xa0;%1&#xa0;» n&apos;a pu être ni reprise (%2) ni mise de côté.
 Ce que vous jouez ne sera pas conservé à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>Vornmark could not save the game in progress in &quot;%1&quot;.
 It tries again at every change, and when you quit.</source>
-        <translation>Vornmark n'a pas pu enregistrer la partie en cours dans « %1 ».
+        <translation>Vornmark n&apos;a pas pu enregistrer la partie en cours dans «&#xa0;%1&#xa0;».
 Il réessaie à chaque changement, et quand vous quittez.</translation>
     </message>
     <message>
@@ -327,7 +327,7 @@ Built with Qt %2.</source>
         <translation>Vornmark
 Version %1
 
-Le jeu de salves contre un adversaire qui compte : Vornmark n'apprend jamais lesquels de ses tirs ont touché, seulement combien de touches chacun de vos navires a reçues, et trouve votre flotte en comptant chaque position encore possible.
+Le jeu de salves contre un adversaire qui compte&#xa0;: Vornmark n&apos;apprend jamais lesquels de ses tirs ont touché, seulement combien de touches chacun de vos navires a reçues, et trouve votre flotte en comptant chaque position encore possible.
 
 Écrit par les développeurs de Vornmark.
 Compilé avec Qt %2.</translation>
@@ -459,35 +459,35 @@ Compilé avec Qt %2.</translation>
 Error accessing %1 at %2,%3
 </source>
         <translation>
-Erreur d'accès à %1 en %2,%3
+Erreur d&apos;accès à %1 en %2,%3
 </translation>
     </message>
     <message>
         <source>Error volley out of bounds %1 at %2,%3</source>
-        <translation>Erreur : salve hors limites %1 en %2,%3</translation>
+        <translation>Erreur&#xa0;: salve hors limites %1 en %2,%3</translation>
     </message>
     <message>
         <source>Error firing twice at %1 %2,%3</source>
-        <translation>Erreur : double tir sur %1 %2,%3</translation>
+        <translation>Erreur&#xa0;: double tir sur %1 %2,%3</translation>
     </message>
     <message>
         <source>Error: more hits than cells %1</source>
-        <translation>Erreur : plus de touches que de cases %1</translation>
+        <translation>Erreur&#xa0;: plus de touches que de cases %1</translation>
     </message>
     <message>
         <source>Error: no hits left to remove %1</source>
-        <translation>Erreur : aucune touche à retirer %1</translation>
+        <translation>Erreur&#xa0;: aucune touche à retirer %1</translation>
     </message>
     <message>
         <source>Error: %1 not described
 </source>
-        <translation>Erreur : %1 non décrit
+        <translation>Erreur&#xa0;: %1 non décrit
 </translation>
     </message>
     <message>
         <source>Error: %1 not described f
 </source>
-        <translation>Erreur : %1 non décrit f
+        <translation>Erreur&#xa0;: %1 non décrit f
 </translation>
     </message>
 </context>
@@ -533,7 +533,7 @@ Erreur d'accès à %1 en %2,%3
     </message>
     <message>
         <source>Vornmark Help: %1</source>
-        <translation>Aide de Vornmark : %1</translation>
+        <translation>Aide de Vornmark&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -633,7 +633,7 @@ Erreur d'accès à %1 en %2,%3
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation>Le fichier de configuration n'a pas pu être écrit.</translation>
+        <translation>Le fichier de configuration n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>From its next start, Vornmark speaks the desktop&apos;s language.</source>
@@ -701,7 +701,7 @@ Erreur d'accès à %1 en %2,%3
     <message>
         <source>Ambiguity Threshold 
 (1-10)</source>
-        <translation>Seuil d'ambiguïté 
+        <translation>Seuil d&apos;ambiguïté 
 (1-10)</translation>
     </message>
     <message>
@@ -717,11 +717,11 @@ Erreur d'accès à %1 en %2,%3
     </message>
     <message>
         <source>Pause after your shots?</source>
-        <translation>Pause après vos tirs ?</translation>
+        <translation>Pause après vos tirs&#xa0;?</translation>
     </message>
     <message>
         <source>Pause after Vornmark&apos;s shots?</source>
-        <translation>Pause après les tirs de Vornmark ?</translation>
+        <translation>Pause après les tirs de Vornmark&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -836,7 +836,7 @@ Erreur d'accès à %1 en %2,%3
     </message>
     <message>
         <source>No games yet</source>
-        <translation>Aucune partie pour l'instant</translation>
+        <translation>Aucune partie pour l&apos;instant</translation>
     </message>
     <message>
         <source>Games by the volleys you fired</source>
@@ -853,12 +853,12 @@ Erreur d'accès à %1 en %2,%3
     <message>
         <source>Clear the record of every level and grid?
 This cannot be undone.</source>
-        <translation>Effacer le bilan de tous les niveaux et de toutes les grilles ?
+        <translation>Effacer le bilan de tous les niveaux et de toutes les grilles&#xa0;?
 Cette action est irréversible.</translation>
     </message>
     <message>
         <source>The statistics file could not be written.</source>
-        <translation>Le fichier des statistiques n'a pas pu être écrit.</translation>
+        <translation>Le fichier des statistiques n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 </TS>

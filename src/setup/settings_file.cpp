@@ -149,9 +149,8 @@ struct OptionsLines {
       std::string_view key, value;
       if (header != lines.size() && key_value(lines[i], key, value)) insert_at = i + 1;
     }
-    line_end = (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r')
-                   ? "\r\n"
-                   : "\n";
+    line_end = (!lines.empty() && lines.front().size() >= 2 && lines.front()[lines.front().size() - 2] == '\r') ? "\r\n"
+                                                                                                                : "\n";
   }
 
   // The first line of the section that sets the key, or lines.size().
@@ -238,7 +237,8 @@ bool save_text_setting(const std::filesystem::path& dir, std::string_view key, s
 }
 
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir, SettingsFileOps& ops) {
-  return save_settings_text(dir, ops, [&](std::string_view existing) { return settings_into_text(existing, settings); });
+  return save_settings_text(dir, ops,
+                            [&](std::string_view existing) { return settings_into_text(existing, settings); });
 }
 
 bool save_settings_text(const std::filesystem::path& dir, SettingsFileOps& ops,

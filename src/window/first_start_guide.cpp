@@ -169,10 +169,10 @@ FirstStartGuide first_start_guide(const GameSettings& settings, const GuideKeys&
   if (settings.DefenseMode != 0) {
     guide.intro = QCoreApplication::translate("FirstStartGuide",
                                               "Offense mode: Vornmark hides four ships and does not fire back.");
-    guide.steps.push_back(play_step(keys, QCoreApplication::translate(
-                                              "FirstStartGuide",
-                                              "Choose File/New Game, then click squares of the grid to fire your "
-                                              "volley, and sink the fleet in as few volleys as you can.")));
+    guide.steps.push_back(
+        play_step(keys, QCoreApplication::translate("FirstStartGuide",
+                                                    "Choose File/New Game, then click squares of the grid to fire your "
+                                                    "volley, and sink the fleet in as few volleys as you can.")));
   } else if (settings.AutomaticMode != 0) {
     guide.intro = QCoreApplication::translate("FirstStartGuide",
                                               "Find and sink Vornmark's four hidden ships before it sinks yours.");
@@ -181,18 +181,18 @@ FirstStartGuide first_start_guide(const GameSettings& settings, const GuideKeys&
          QCoreApplication::translate("FirstStartGuide",
                                      "Choose File/Place, then click “Click here to Scatter” at the bottom "
                                      "left for a random layout, or pick a ship's panel and click the grid.")});
-    guide.steps.push_back(play_step(keys, QCoreApplication::translate(
-                                              "FirstStartGuide",
-                                              "Choose File/New Game, then click squares of the grid to fire your "
-                                              "volley. Vornmark works out its hits on your fleet by itself.")));
+    guide.steps.push_back(
+        play_step(keys, QCoreApplication::translate("FirstStartGuide",
+                                                    "Choose File/New Game, then click squares of the grid to fire your "
+                                                    "volley. Vornmark works out its hits on your fleet by itself.")));
   } else {
     guide.intro = QCoreApplication::translate("FirstStartGuide",
                                               "Find and sink Vornmark's four hidden ships before it sinks yours. "
                                               "In Manual mode your own fleet stays on your paper, and you tell "
                                               "Vornmark its hits.");
     guide.steps.push_back(play_step(
-        keys, QCoreApplication::translate("FirstStartGuide",
-                                          "Choose File/New Game, then click squares of the grid to fire your volley.")));
+        keys, QCoreApplication::translate(
+                  "FirstStartGuide", "Choose File/New Game, then click squares of the grid to fire your volley.")));
     guide.steps.push_back(
         {QCoreApplication::translate("FirstStartGuide", "Report Vornmark's hits"), QString(),
          QCoreApplication::translate("FirstStartGuide",

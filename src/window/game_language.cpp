@@ -16,9 +16,16 @@ Q_LOGGING_CATEGORY(language_log, "vornmark.language", QtWarningMsg)
 
 const std::vector<GameLanguage>& game_languages() {
   static const std::vector<GameLanguage> languages = {
-      {"en", "English"},           {"de", "Deutsch"},  {"fr", "Français"}, {"es", "Español"},
-      {"it", "Italiano"},          {"pl", "Polski"},   {"pt_BR", "Português (Brasil)"},
-      {"ru", "Русский"},           {"ja", "日本語"},   {"zh_CN", "简体中文"},
+      {"en", "English"},
+      {"de", "Deutsch"},
+      {"fr", "Français"},
+      {"es", "Español"},
+      {"it", "Italiano"},
+      {"pl", "Polski"},
+      {"pt_BR", "Português (Brasil)"},
+      {"ru", "Русский"},
+      {"ja", "日本語"},
+      {"zh_CN", "简体中文"},
       {"ar", "العربية"},
   };
   return languages;

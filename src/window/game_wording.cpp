@@ -89,7 +89,8 @@ const Wording kWordings[] = {
     {Kind::Pattern, "your shot of volley %s, Vornmark's ship", "Board",
      QT_TRANSLATE_NOOP("Board", "your shot of volley %1, Vornmark's ship")},
     {Kind::Pattern, "your shot of volley %s", "Board", QT_TRANSLATE_NOOP("Board", "your shot of volley %1")},
-    {Kind::Pattern, "Vornmark's shot of volley %s", "Board", QT_TRANSLATE_NOOP("Board", "Vornmark's shot of volley %1")},
+    {Kind::Pattern, "Vornmark's shot of volley %s", "Board",
+     QT_TRANSLATE_NOOP("Board", "Vornmark's shot of volley %1")},
     {Kind::Pattern, "your ship, hit by volley %s", "Board", QT_TRANSLATE_NOOP("Board", "your ship, hit by volley %1")},
     {Kind::Exact, "your ship", "Board", QT_TRANSLATE_NOOP("Board", "your ship")},
     {Kind::Exact, "water", "Board", QT_TRANSLATE_NOOP("Board", "water")},
@@ -100,9 +101,11 @@ const Wording kWordings[] = {
     //: A square of a ship's panel: %1 the ship, %2 the square's number, %3 a volley's number or letter.
     {Kind::Pattern, "%s, cell %d, hit in volley %s, selected", "Board",
      QT_TRANSLATE_NOOP("Board", "%1, cell %2, hit in volley %3, selected")},
-    {Kind::Pattern, "%s, cell %d, not hit, selected", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2, not hit, selected")},
+    {Kind::Pattern, "%s, cell %d, not hit, selected", "Board",
+     QT_TRANSLATE_NOOP("Board", "%1, cell %2, not hit, selected")},
     {Kind::Pattern, "%s, cell %d, selected", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2, selected")},
-    {Kind::Pattern, "%s, cell %d, hit in volley %s", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2, hit in volley %3")},
+    {Kind::Pattern, "%s, cell %d, hit in volley %s", "Board",
+     QT_TRANSLATE_NOOP("Board", "%1, cell %2, hit in volley %3")},
     {Kind::Pattern, "%s, cell %d, not hit", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2, not hit")},
     {Kind::Pattern, "%s, cell %d", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2")},
 
@@ -174,8 +177,9 @@ const Wording kWordings[] = {
      QT_TRANSLATE_NOOP("Messages",
                        "The game kept in \"%1\" could not be resumed (%2), nor moved aside.\nWhat you play is not "
                        "kept when you close the window.")},
-    {Kind::Pattern, "Vornmark could not save the game in progress in \"%s\".\nIt tries again at every change, and when "
-                    "you quit.",
+    {Kind::Pattern,
+     "Vornmark could not save the game in progress in \"%s\".\nIt tries again at every change, and when "
+     "you quit.",
      "Messages",
      QT_TRANSLATE_NOOP("Messages",
                        "Vornmark could not save the game in progress in \"%1\".\nIt tries again at every change, "
@@ -203,7 +207,8 @@ const Wording kWordings[] = {
      QT_TRANSLATE_NOOP("Warnings", "Error: more hits than cells %1")},
     {Kind::Pattern, "Error: no hits left to remove %s", "Warnings",
      QT_TRANSLATE_NOOP("Warnings", "Error: no hits left to remove %1")},
-    {Kind::Pattern, "Error: %s not described\n", "Warnings", QT_TRANSLATE_NOOP("Warnings", "Error: %1 not described\n")},
+    {Kind::Pattern, "Error: %s not described\n", "Warnings",
+     QT_TRANSLATE_NOOP("Warnings", "Error: %1 not described\n")},
     {Kind::Pattern, "Error: %s not described f\n", "Warnings",
      QT_TRANSLATE_NOOP("Warnings", "Error: %1 not described f\n")},
     {Kind::Exact, "Ship::where cell > len", nullptr, nullptr},
@@ -282,7 +287,8 @@ QString translated_pattern(const QString& english, const QRegularExpressionMatch
   if (wording.source != nullptr) {
     translation = QCoreApplication::translate(wording.context, wording.source, nullptr, count);
     // Untranslated, Qt gives the source back with the count in place of %n.
-    words_translated = translation != QString::fromUtf8(wording.source).replace(QStringLiteral("%n"), QString::number(count));
+    words_translated =
+        translation != QString::fromUtf8(wording.source).replace(QStringLiteral("%n"), QString::number(count));
   }
   if (words_translated) return filled(translation, arguments);
   if (!names_translated) return english;

@@ -52,7 +52,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_ = new HelpBrowser(this);
   browser_->setOpenExternalLinks(false);
 
-
   auto* contents = new QPushButton(tr("&Contents"), this);
   auto* back = new QPushButton(tr("&Back"), this);
   auto* forward = new QPushButton(tr("&Forward"), this);

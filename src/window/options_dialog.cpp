@@ -43,8 +43,8 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
 
   auto* mode_box = new QGroupBox(tr("Mode of Play"), this);
   auto* mode_group = new QButtonGroup(this);
-  automatic_ =
-      wrapped_radio(tr("Automatic (Vornmark will automatically figure out where it has hit you)"), mode_box, mode_group);
+  automatic_ = wrapped_radio(tr("Automatic (Vornmark will automatically figure out where it has hit you)"), mode_box,
+                             mode_group);
   manual_ = wrapped_radio(tr("Manual (you tell Vornmark where it has hit you)"), mode_box, mode_group);
   offense_ = wrapped_radio(tr("Offense (Vornmark does not fire at you)"), mode_box, mode_group);
   auto* mode_layout = new QVBoxLayout(mode_box);

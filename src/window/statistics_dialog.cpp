@@ -25,21 +25,28 @@ namespace vornmark {
 
 namespace {
 
+// The table's columns, as the translations know them.
+constexpr const char* kColumnTitles[] = {
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Level"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Grid"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Shots"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Mode"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Hint"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Played"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Won"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Lost"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Abandoned"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Win rate"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Best"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Mean to win"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Streak"),
+    QT_TRANSLATE_NOOP("vornmark::StatisticsDialog", "Longest streak"),
+};
+
 QStringList column_titles() {
-  return {QCoreApplication::translate("vornmark::StatisticsDialog", "Level"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Grid"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Shots"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Mode"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Hint"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Played"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Won"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Lost"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Abandoned"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Win rate"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Best"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Mean to win"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Streak"),
-          QCoreApplication::translate("vornmark::StatisticsDialog", "Longest streak")};
+  QStringList titles;
+  for (const char* title : kColumnTitles) titles << QCoreApplication::translate("vornmark::StatisticsDialog", title);
+  return titles;
 }
 
 QString level_name(int level) {
@@ -129,8 +136,8 @@ StatisticsDialog::StatisticsDialog(GameRecorder& recorder, QWidget* parent, Sche
 
   auto* column = new QVBoxLayout(this);
   auto* where = new QLabel(this);
-  where->setText(tr("Kept in %1")
-                     .arg(QString::fromStdString((recorder_.dir() / kStatisticsFileName).string()).toHtmlEscaped()));
+  where->setText(
+      tr("Kept in %1").arg(QString::fromStdString((recorder_.dir() / kStatisticsFileName).string()).toHtmlEscaped()));
   where->setTextInteractionFlags(Qt::TextSelectableByMouse);
   column->addWidget(table_, 1);
   column->addWidget(chart_view, 1);
@@ -228,14 +235,11 @@ void StatisticsDialog::show_chart_of_row(int row) {
 }
 
 void StatisticsDialog::reset() {
-  const QMessageBox::StandardButton answer =
-      QMessageBox::question(this, tr("Statistics"),
-                            tr("Clear the record of every level and grid?\nThis cannot be undone."),
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  const QMessageBox::StandardButton answer = QMessageBox::question(
+      this, tr("Statistics"), tr("Clear the record of every level and grid?\nThis cannot be undone."),
+      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
-  if (!recorder_.reset())
-    QMessageBox::warning(this, tr("Statistics"),
-                         tr("The statistics file could not be written."));
+  if (!recorder_.reset()) QMessageBox::warning(this, tr("Statistics"), tr("The statistics file could not be written."));
   fill_table();
 }
 

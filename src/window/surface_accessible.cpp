@@ -1,7 +1,7 @@
 #include "window/surface_accessible.h"
 
-#include <QCoreApplication>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <map>
 #include <tuple>
 
@@ -10,10 +10,10 @@
 #include "presentation/keyboard.h"
 #include "presentation/layout.h"
 #include "presentation/place_names.h"
-#include "window/game_wording.h"
 #include "setup/fleet.h"
 #include "setup/match.h"
 #include "window/game_surface.h"
+#include "window/game_wording.h"
 #include "window/qt_canvas.h"
 
 namespace vornmark {

@@ -34,9 +34,7 @@ void WindowView::set_background(Colour colour) {
   set_surface_background(surface_, QColor(rgb.red, rgb.green, rgb.blue));
 }
 
-void WindowView::set_title(std::string_view title) {
-  window_.setWindowTitle(game_text(title));
-}
+void WindowView::set_title(std::string_view title) { window_.setWindowTitle(game_text(title)); }
 
 void WindowView::show_error(std::string_view text) { match_.report().error_box(text); }
 

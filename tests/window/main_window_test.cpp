@@ -127,9 +127,9 @@ void MainWindowTest::menu_holds_the_commands_in_order() {
   QCOMPARE(texts_of(bar), (QStringList{"&File", "&Options", "&Help"}));
   QCOMPARE(texts_of(bar[0]->menu()->actions()), (QStringList{"&New Game", "P&lace", "&Print", "-", "E&xit"}));
   // The original items first, in their order; the additions after them.
-  QCOMPARE(texts_of(bar[1]->menu()->actions()), (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint",
-                                                             "Vornmark's &View", "&Statistics...", "-", "&Colours",
-                                                             "S&ound", "&Language"}));
+  QCOMPARE(texts_of(bar[1]->menu()->actions()),
+           (QStringList{"Misc.", "&Geometry", "&Pacing", "-", "&Hint", "Vornmark's &View", "&Statistics...", "-",
+                        "&Colours", "S&ound", "&Language"}));
   // The languages, each named in itself, after the desktop's.
   const QStringList languages = texts_of(bar[1]->menu()->actions()[10]->menu()->actions());
   QCOMPARE(languages.size(), 12);

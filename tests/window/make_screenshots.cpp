@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     if (match->his_shots().cell(walker % match->grid(), walker / match->grid()) == 0)
       flow.on_left_press(ClickTarget::grid(walker % match->grid(), walker / match->grid()));
   }
-  if (!language.isEmpty()) return save(window, folder + QStringLiteral("/game-in-progress-") + language + QStringLiteral(".png")) ? 0 : 1;
+  if (!language.isEmpty())
+    return save(window, folder + QStringLiteral("/game-in-progress-") + language + QStringLiteral(".png")) ? 0 : 1;
   if (!save(window, folder + QStringLiteral("/game-in-progress.png"))) return 1;
 
   // The colour schemes: Vornmark's volley over the player's fleet (ships, hits and misses) would

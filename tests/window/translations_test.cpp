@@ -67,7 +67,8 @@ class Speaking {
 bool pseudo_or_name(const QString& text) {
   static const QRegularExpression plain(QStringLiteral("^[0-9 .,:%×+()/–-]*$"));
   // Texts shorter than four characters are volleys' letters and numbers, never translated.
-  return text.size() < 4 || text.contains(QLatin1Char('[')) || plain.match(text).hasMatch() || text == QLatin1String("Vornmark");
+  return text.size() < 4 || text.contains(QLatin1Char('[')) || plain.match(text).hasMatch() ||
+         text == QLatin1String("Vornmark");
 }
 
 // The board painted at the smallest window in each state of a whole game, every text drawn in it
@@ -101,8 +102,8 @@ QStringList board_faults(const QString& language) {
     });
     paint_window(*match, flow.scene(), window.layout(), canvas);
     if (language == kPseudo && !pseudo_or_name(window.windowTitle()) && window.windowTitle().contains(QLatin1Char('(')))
-      faults << QStringLiteral("%1, %2: title \"%3\" left in English").arg(language, QLatin1String(state),
-                                                                           window.windowTitle());
+      faults << QStringLiteral("%1, %2: title \"%3\" left in English")
+                    .arg(language, QLatin1String(state), window.windowTitle());
   };
 
   window.action(kCommandPlace)->trigger();
@@ -140,7 +141,8 @@ QStringList widget_faults(QWidget& top, const QString& language) {
   QTest::qWait(1);
   const QString where = language + QStringLiteral(", ") + top.windowTitle();
   if (top.width() > kSmallest.width() || top.height() > kSmallest.height() + 80)
-    faults << QStringLiteral("%1: %2 x %3, larger than the smallest screen").arg(where).arg(top.width()).arg(top.height());
+    faults
+        << QStringLiteral("%1: %2 x %3, larger than the smallest screen").arg(where).arg(top.width()).arg(top.height());
   const auto check = [&](QWidget* widget, const QString& text) {
     if (!widget->isVisible() || text.isEmpty()) return;
     if (widget->width() < widget->minimumSizeHint().width() || widget->height() < widget->minimumSizeHint().height())
