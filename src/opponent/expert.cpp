@@ -18,6 +18,9 @@ constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 
 // A volley other than the planner's own is chosen only on the evidence of this many fleets; on
 // large grids with few shots a game is long, and the work allows few fleets in its early volleys.
 constexpr int kFewestFleetsToChoose = 24;
+// The fleets every candidate is played out against before the worse half is dropped; each round
+// after takes as many fleets as all before it.
+constexpr int kFirstCut = 40;
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 
@@ -53,20 +56,39 @@ void Expert::choose(SearchRandom& random) {
   totals_.fill(0);
   figures_.fleets = 0;
   if (fleet_count_ == 0 || candidate_count_ < 2) return;
+  // Successive halving: every volley is played out against the first fleets, then the better half
+  // of them against as many more, and so on until two are left, the planner's own always among
+  // them; the last two meet on every fleet that remains. The work goes where the choice is made.
+  std::array<int, 32> alive{};
+  int alive_count = candidate_count_;
+  for (int c = 0; c < candidate_count_; ++c) alive[static_cast<std::size_t>(c)] = c;
   const long long cells = static_cast<long long>(sampler_.grid()) * sampler_.grid();
   const long long start = playout_.volleys_planned();
+  long long plays = 0;
+  int cut = kFirstCut;
   for (int f = 0; f < fleet_count_; ++f) {
     const std::uint32_t seed = random.next32();
-    for (int c = 0; c < candidate_count_; ++c)
-      totals_[static_cast<std::size_t>(c)] += playout_.play_out(candidates_[static_cast<std::size_t>(c)], sampler_,
-                                                                fleets_[static_cast<std::size_t>(f)], seed);
+    for (int a = 0; a < alive_count; ++a) {
+      const auto c = static_cast<std::size_t>(alive[static_cast<std::size_t>(a)]);
+      totals_[c] += playout_.play_out(candidates_[c], sampler_, fleets_[static_cast<std::size_t>(f)], seed);
+    }
+    plays += alive_count;
     figures_.fleets = f + 1;
-    if ((playout_.volleys_planned() - start + (f + 1) * candidate_count_) * cells >= limits_.work) break;
+    if ((playout_.volleys_planned() - start + plays) * cells >= limits_.work) break;
+    if (f + 1 == cut && alive_count > 2) {
+      std::stable_sort(alive.begin() + 1, alive.begin() + alive_count, [this](int x, int y) {
+        return totals_[static_cast<std::size_t>(x)] < totals_[static_cast<std::size_t>(y)];
+      });
+      alive_count = 1 + std::max(1, (alive_count - 1) / 2);
+      cut *= 2;
+    }
   }
   // Too few fleets tell the candidates apart by chance only: the planner's own volley stands.
   if (figures_.fleets < kFewestFleetsToChoose) return;
-  for (int c = 1; c < candidate_count_; ++c)
+  for (int a = 1; a < alive_count; ++a) {
+    const int c = alive[static_cast<std::size_t>(a)];
     if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(figures_.chosen)]) figures_.chosen = c;
+  }
 }
 
 VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {

@@ -26,7 +26,7 @@ class Reporter;
 
 struct ExpertLimits {
   int candidates = 8;  // volleys tried, the planner's own first
-  int fleets = 100;    // fleets drawn from what is known
+  int fleets = 200;    // fleets drawn from what is known
   // The work of one volley's search, in cells of the grid times volleys planned in the rollouts:
   // no new fleet is taken once it is spent, so that a volley stays within its time at every grid
   // size, the same on every machine. Three million keeps the longest volley of an optimised build
