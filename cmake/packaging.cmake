@@ -57,7 +57,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "per volley and finds the fleet by counting every placement that is still"
        "consistent."
        ""
-       "Three levels of play, grids of 4 to 30 squares and 1 to 10 shots per volley."
+       "Four levels of play, grids of 4 to 30 squares and 1 to 10 shots per volley."
        "The tools vornmark-sim and vornmark-cli play whole games without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

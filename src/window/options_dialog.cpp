@@ -101,9 +101,6 @@ OptionsDialog::OptionsDialog(PlayFlow& flow, QWidget* parent) : QDialog(parent),
   }
   (state.who_starts == WhoStarts::Computer ? computer_ : you_)->setChecked(true);
   if (state.level >= 0 && state.level < kLevels) levels_[state.level]->setChecked(true);
-  // The Expert is a preview until it is shown to beat Intermediate on every grid: offered only to
-  // a player who chose it already (PlayLevel=3 in the settings file).
-  levels_[kExpert]->setVisible(state.level == kExpert);
   threshold_->setText(QString::fromStdString(state.threshold_text));
   shots_->setText(QString::fromStdString(state.shots_text));
 
