@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "setup/settings_file_ops.h"
@@ -212,12 +213,22 @@ std::string text_setting_into_text(std::string_view existing, std::string_view k
   return file.text_with({line});
 }
 
-GameSettings load_settings(const std::filesystem::path& dir) {
+namespace {
+
+// The text of dir/VORNMARK.INI; none when there is no folder or the file cannot be read.
+std::optional<std::string> settings_text(const std::filesystem::path& dir) {
   std::string text;
-  if (dir.empty()) return GameSettings{};
+  if (dir.empty()) return std::nullopt;
   if (posix_settings_file_ops().read(dir / kSettingsFileName, text) != SettingsFileOps::ReadResult::Read)
-    return GameSettings{};
-  return settings_from_text(text);
+    return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+GameSettings load_settings(const std::filesystem::path& dir) {
+  const std::optional<std::string> text = settings_text(dir);
+  return text ? settings_from_text(*text) : GameSettings{};
 }
 
 bool save_settings(const GameSettings& settings, const std::filesystem::path& dir) {
@@ -225,10 +236,8 @@ bool save_settings(const GameSettings& settings, const std::filesystem::path& di
 }
 
 std::string load_text_setting(const std::filesystem::path& dir, std::string_view key) {
-  std::string text;
-  if (dir.empty()) return {};
-  if (posix_settings_file_ops().read(dir / kSettingsFileName, text) != SettingsFileOps::ReadResult::Read) return {};
-  return text_setting_from_text(text, key);
+  const std::optional<std::string> text = settings_text(dir);
+  return text ? text_setting_from_text(*text, key) : std::string();
 }
 
 bool save_text_setting(const std::filesystem::path& dir, std::string_view key, std::string_view value) {

@@ -109,9 +109,9 @@ const Wording kWordings[] = {
     {Kind::Pattern, "%s, cell %d, not hit", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2, not hit")},
     {Kind::Pattern, "%s, cell %d", "Board", QT_TRANSLATE_NOOP("Board", "%1, cell %2")},
 
-    // The title with Vornmark's view on: its phase letter stays, the words in brackets translate.
+    // The title with Vornmark's view on: its phase letter (and the blank after it) stays, the words
+    // in brackets translate.
     {Kind::Frame, "Vornmark %s(%s)", nullptr, nullptr},
-    {Kind::Frame, "Vornmark %s (%s)", nullptr, nullptr},
     //: The window's title names how Vornmark chose its volley. A/B, GAMMA and DELTA are names.
     {Kind::Exact, "phase A/B", "Title", QT_TRANSLATE_NOOP("Title", "phase A/B")},
     {Kind::Exact, "phase GAMMA", "Title", QT_TRANSLATE_NOOP("Title", "phase GAMMA")},
