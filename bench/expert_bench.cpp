@@ -54,9 +54,13 @@ struct ExpertGame {
 };
 
 // One Expert volley per iteration, the games played on from volley to volley: the mean over
-// every stage of a game.
+// every stage of a game. The second argument is the search's threads; the time is the time a
+// player waits (wall clock), the same volleys on one thread or two.
 void BM_ExpertVolley(benchmark::State& state) {
   auto game = std::make_unique<ExpertGame>(static_cast<int>(state.range(0)), kExpert);
+  ExpertLimits limits;
+  limits.threads = static_cast<int>(state.range(1));
+  game->opponent.mutable_expert().set_limits(limits);
   game->new_game();
   for (auto _ : state) {
     game->match.mutable_counters().computer_volley += 1;
@@ -67,7 +71,11 @@ void BM_ExpertVolley(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_ExpertVolley)->Arg(15)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(60);
+BENCHMARK(BM_ExpertVolley)
+    ->ArgsProduct({{15, 30}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(60)
+    ->UseRealTime();
 
 // The rest of a game from its first volley, as the search plays it out: the Intermediate planner
 // against a fleet drawn from what is known.

@@ -26,8 +26,14 @@ constexpr int kDrawTries = 400;
 
 }  // namespace
 
-Expert::Expert(Reporter& reporter) : sampler_(reporter), chances_(reporter, "CHANCES") {
+Expert::Expert(Reporter& reporter)
+    : sampler_(reporter), workers_(std::make_unique<RolloutWorkers>(limits_.threads)), chances_(reporter, "CHANCES") {
   chances_.allocate(kMaxGrid, kMaxGrid);
+}
+
+void Expert::set_limits(const ExpertLimits& limits) {
+  limits_ = limits;
+  if (workers_->count() != std::max(1, limits.threads)) workers_ = std::make_unique<RolloutWorkers>(limits.threads);
 }
 
 void Expert::draw_fleets(SearchRandom& random) {
@@ -52,6 +58,25 @@ void Expert::draw_fleets(SearchRandom& random) {
     }
 }
 
+void Expert::play_batch(int first, int count, const std::array<int, 32>& alive, int alive_count,
+                        SearchRandom& random) {
+  // Each fleet's tie-break stream is the next draw, as if the fleets were played one by one.
+  streams_.resize(static_cast<std::size_t>(count));
+  for (std::uint32_t& stream : streams_) stream = random.next32();
+  const int plays = count * alive_count;
+  outcomes_.resize(static_cast<std::size_t>(plays));
+  const int workers = workers_->count();
+  workers_->run([&](int worker, Playout& playout) {
+    for (int k = worker; k < plays; k += workers) {
+      const int fleet = k / alive_count;
+      const auto candidate = static_cast<std::size_t>(alive[static_cast<std::size_t>(k % alive_count)]);
+      outcomes_[static_cast<std::size_t>(k)] =
+          playout.play_out(candidates_[candidate], sampler_, fleets_[static_cast<std::size_t>(first + fleet)],
+                           streams_[static_cast<std::size_t>(fleet)]);
+    }
+  });
+}
+
 void Expert::choose(SearchRandom& random) {
   totals_.fill(0);
   figures_.fleets = 0;
@@ -63,19 +88,36 @@ void Expert::choose(SearchRandom& random) {
   int alive_count = candidate_count_;
   for (int c = 0; c < candidate_count_; ++c) alive[static_cast<std::size_t>(c)] = c;
   const long long cells = static_cast<long long>(sampler_.grid()) * sampler_.grid();
-  const long long start = playout_.volleys_planned();
-  long long plays = 0;
+  long long work = 0;   // volleys of the rollouts so far
+  long long plays = 0;  // rollouts so far
   int cut = kFirstCut;
-  for (int f = 0; f < fleet_count_; ++f) {
-    const std::uint32_t seed = random.next32();
-    for (int a = 0; a < alive_count; ++a) {
-      const auto c = static_cast<std::size_t>(alive[static_cast<std::size_t>(a)]);
-      totals_[c] += playout_.play_out(candidates_[c], sampler_, fleets_[static_cast<std::size_t>(f)], seed);
+  int fleet = 0;
+  bool spent = false;
+  while (fleet < fleet_count_ && !spent) {
+    // The fleets are played out in batches that end at the next cut and, as far as the rollouts
+    // so far tell, where the work runs out. The outcomes are then taken fleet by fleet as if
+    // played one after the other, so a batch's size changes how long the search takes, never
+    // what it chooses; rollouts beyond the end of the work are wasted, not counted.
+    const int round_end = alive_count > 2 ? std::min(cut, fleet_count_) : fleet_count_;
+    int batch = std::min(workers_->count(), round_end - fleet);
+    if (plays > 0) {
+      const double per_fleet = static_cast<double>(work) / static_cast<double>(plays) * alive_count;
+      const double fleets_left = (static_cast<double>(limits_.work) / static_cast<double>(cells) - work) / per_fleet;
+      batch = std::clamp(static_cast<int>(fleets_left) + 1, batch, round_end - fleet);
     }
-    plays += alive_count;
-    figures_.fleets = f + 1;
-    if ((playout_.volleys_planned() - start + plays) * cells >= limits_.work) break;
-    if (f + 1 == cut && alive_count > 2) {
+    play_batch(fleet, batch, alive, alive_count, random);
+    for (int b = 0; b < batch; ++b) {
+      for (int a = 0; a < alive_count; ++a) {
+        const int volleys = outcomes_[static_cast<std::size_t>(b * alive_count + a)];
+        totals_[static_cast<std::size_t>(alive[static_cast<std::size_t>(a)])] += volleys;
+        work += volleys;
+      }
+      plays += alive_count;
+      figures_.fleets = ++fleet;
+      spent = work * cells >= limits_.work;
+      if (spent) break;
+    }
+    if (!spent && fleet == cut && alive_count > 2) {
       std::stable_sort(alive.begin() + 1, alive.begin() + alive_count, [this](int x, int y) {
         return totals_[static_cast<std::size_t>(x)] < totals_[static_cast<std::size_t>(y)];
       });
@@ -114,7 +156,8 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   sampler_.list_placements(match.my_shots(), match.his_fleet());
   draw_fleets(random);
 
-  playout_.set_position(match);
+  for (int w = 0; w < workers_->count(); ++w) workers_->playout(w).set_position(match);
+  Playout& planner = workers_->playout(0);
   candidate_count_ = 0;
   figures_ = ExpertFigures{};
   const int wanted = std::min(limits_.candidates, static_cast<int>(candidates_.size()));
@@ -122,7 +165,7 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
     const int threshold =
         kCandidateThresholds[static_cast<std::size_t>(k % static_cast<int>(kCandidateThresholds.size()))];
     const PlannedVolley candidate =
-        playout_.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32());
+        planner.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32());
     bool known = false;
     for (int c = 0; c < candidate_count_ && !known; ++c) known = candidates_[static_cast<std::size_t>(c)] == candidate;
     if (!known) candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;

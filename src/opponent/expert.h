@@ -12,10 +12,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "model/board.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/playout.h"
+#include "opponent/rollout_workers.h"
 #include "opponent/search_random.h"
 
 namespace vornmark {
@@ -32,6 +35,8 @@ struct ExpertLimits {
   // size, the same on every machine. Three million keeps the longest volley of an optimised build
   // near 150 ms of processor time at 15 x 15 (the first volleys, whose rollouts are longest).
   long long work = 3'000'000;
+  // Threads that play the rollouts; the volley chosen is the same on any number of them.
+  int threads = default_search_threads();
 };
 
 // What the last volley's search did, for the trace, the view and the measurements.
@@ -53,7 +58,7 @@ class Expert {
   // opponent, whose count of the player's fleet is brought up to date for the view.
   VolleyPhase plan_volley(Match& match, Opponent& base);
 
-  void set_limits(const ExpertLimits& limits) { limits_ = limits; }
+  void set_limits(const ExpertLimits& limits);
   const ExpertLimits& limits() const { return limits_; }
   const ExpertFigures& figures() const { return figures_; }
   // Per cell, the share of the drawn fleets with a ship there, in per cent, as the last volley
@@ -64,17 +69,22 @@ class Expert {
  private:
   void draw_fleets(SearchRandom& random);
   void choose(SearchRandom& random);
+  // Plays out the live candidates against `count` fleets from `first` on, on every worker;
+  // outcomes_ holds the volleys each took, fleet by fleet.
+  void play_batch(int first, int count, const std::array<int, 32>& alive, int alive_count, SearchRandom& random);
 
   ExpertLimits limits_;
   ExpertFigures figures_;
   FleetSampler sampler_;
-  Playout playout_;
+  std::unique_ptr<RolloutWorkers> workers_;
   Board chances_;
   std::array<SampledFleet, 256> fleets_{};
   int fleet_count_ = 0;
   std::array<PlannedVolley, 32> candidates_{};
   int candidate_count_ = 0;
   std::array<long long, 32> totals_{};
+  std::vector<int> outcomes_;
+  std::vector<std::uint32_t> streams_;
 };
 
 }  // namespace vornmark

@@ -68,6 +68,7 @@ class PlayFlow {
   View& view() { return view_; }
   const Scene& scene() const { return scene_; }
   const Opponent& opponent() const { return opponent_; }
+  Opponent& mutable_opponent() { return opponent_; }
 
  private:
   // The hint counted again and the scene pointed at what is shown, as the settings say.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "headless.h"
+#include "opponent/rollout_workers.h"
 #include "paired_run.h"
 #include "play/play_flow.h"
 #include "setup/match.h"
@@ -55,12 +56,14 @@ int main(int argc, char** argv) {
   apply_settings(match, options);
   if (options.seed) match.random().seed(*options.seed);
 
+  const int threads = options.threads.value_or(default_search_threads());
   if (options.paired) {
-    sim::run_paired(match, match.settings().PlayLevel, options.games, options.seed.value_or(1), stdout);
+    sim::run_paired(match, match.settings().PlayLevel, options.games, options.seed.value_or(1), threads, stdout);
     return 0;
   }
   sim::HeadlessView view;
   PlayFlow flow(match, view);
+  if (match.settings().PlayLevel == kExpert) sim::set_search_threads(flow.mutable_opponent(), threads);
   sim::run_games(flow, platform, options.games, stdout);
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "opponent/expert.h"
 #include "opponent/opponent.h"
 #include "opponent/playout.h"
 #include "play/fleet_status.h"
@@ -51,8 +52,15 @@ int play_one(Match& match, Opponent& opponent, int level, std::uint32_t fleet_se
 
 }  // namespace
 
-void run_paired(Match& match, int level, int games, std::uint32_t seed, std::FILE* out) {
+void set_search_threads(Opponent& opponent, int threads) {
+  ExpertLimits limits = opponent.mutable_expert().limits();
+  limits.threads = threads;
+  opponent.mutable_expert().set_limits(limits);
+}
+
+void run_paired(Match& match, int level, int games, std::uint32_t seed, int threads, std::FILE* out) {
   Opponent opponent(match.report(), match.grid());
+  if (level == kExpert) set_search_threads(opponent, threads);
   double sum_base = 0, sum_level = 0, sum_diff = 0, sum_diff2 = 0;
   VolleyTimes times;  // processor time, which other work on the machine does not stretch
   for (int i = 1; i <= games; ++i) {

@@ -8,6 +8,7 @@
 
 namespace vornmark {
 class Match;
+class Opponent;
 }
 
 namespace vornmark::sim {
@@ -18,6 +19,10 @@ constexpr int kBaseStreams = 8;
 // Plays `games` fleets, the i-th scattered by the generator at state seed + i, printing a line
 // per fleet and a summary with the mean difference, in volleys and per cent of Intermediate's
 // mean, and its 95 % interval.
-void run_paired(Match& match, int level, int games, std::uint32_t seed, std::FILE* out);
+// Lets `threads` play the Expert's rollouts.
+void set_search_threads(Opponent& opponent, int threads);
+
+// `threads` play the Expert's rollouts.
+void run_paired(Match& match, int level, int games, std::uint32_t seed, int threads, std::FILE* out);
 
 }  // namespace vornmark::sim

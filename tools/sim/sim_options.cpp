@@ -21,6 +21,7 @@ const char* const kUsage =
     "  --seed N            seed of the random generator, 0 to 4294967295\n"
     "  --trace FILE        write the trace log to FILE (switches on -D1)\n"
     "  --paired            compare the level with Intermediate on the same fleets\n"
+    "  --threads N         threads of the Expert's search, 1 to 16 (its volleys do not change)\n"
     "  --help              show this text\n"
     "  -D0..-D9, -G<n>, -L<n>, -C   the program's own switches, '-' or '/'\n"
     "\n"
@@ -67,6 +68,7 @@ constexpr NumberOption kNumberOptions[] = {
     setting_option("--pause-vornmark", SettingId::PauseVornmark),
     {"--games", 1, 2147483647LL},
     {"--seed", 0, 4294967295LL},
+    {"--threads", 1, 16},
 };
 
 void store(SimOptions& options, const std::string& name, long long value) {
@@ -79,6 +81,7 @@ void store(SimOptions& options, const std::string& name, long long value) {
   if (name == "--pause-vornmark") options.pause_vornmark = small;
   if (name == "--games") options.games = small;
   if (name == "--seed") options.seed = static_cast<std::uint32_t>(value);
+  if (name == "--threads") options.threads = small;
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ struct SimOptions {
   int games = 1;
   std::optional<std::uint32_t> seed;
   std::optional<std::string> trace_path;
+  // Threads of the Expert's search; unset: the machine's processors, at most four.
+  std::optional<int> threads;
   bool help = false;
   // The paired comparison with Intermediate instead of the plain run.
   bool paired = false;
