@@ -27,8 +27,37 @@ constexpr int kDrawTries = 400;
 }  // namespace
 
 Expert::Expert(Reporter& reporter)
-    : sampler_(reporter), workers_(std::make_unique<RolloutWorkers>(limits_.threads)), chances_(reporter, "CHANCES") {
+    : sampler_(reporter),
+      workers_(std::make_unique<RolloutWorkers>(limits_.threads)),
+      chances_(reporter, "CHANCES"),
+      earlier_shots_(reporter, "MY SHOTS"),
+      earlier_hits_(make_fleet(reporter)) {
   chances_.allocate(kMaxGrid, kMaxGrid);
+  earlier_shots_.allocate(kMaxGrid, kMaxGrid);
+  describe_fleet(earlier_hits_, "His");
+}
+
+void Expert::redraw_chances(const Match& match) {
+  const int grid = match.grid();
+  const int volley = match.counters().computer_volley;
+  chances_.set_size(grid, grid);
+  earlier_shots_.set_size(grid, grid);
+  for (int y = 0; y < grid; ++y)
+    for (int x = 0; x < grid; ++x) {
+      const std::int32_t shot = match.my_shots().cell(x, y);
+      earlier_shots_.cell(x, y) = shot >= volley ? 0 : shot;
+    }
+  for (int i = 0; i < kFleetSize; ++i) {
+    std::array<std::int32_t, Ship::kMaxCells> hits = match.his_fleet()[static_cast<std::size_t>(i)].hits();
+    for (std::int32_t& hit : hits)
+      if (hit >= volley) hit = 0;
+    earlier_hits_[static_cast<std::size_t>(i)].restore_hits(hits);
+  }
+  SearchRandom random;
+  random.seed(static_cast<std::uint64_t>(volley));
+  sampler_.list_placements(earlier_shots_, earlier_hits_);
+  draw_fleets(random);
+  chances_volley_ = volley;
 }
 
 void Expert::set_limits(const ExpertLimits& limits) {
@@ -155,6 +184,7 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
 
   sampler_.list_placements(match.my_shots(), match.his_fleet());
   draw_fleets(random);
+  chances_volley_ = volley;
 
   for (int w = 0; w < workers_->count(); ++w) workers_->playout(w).set_position(match);
   Playout& planner = workers_->playout(0);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/board.h"
+#include "setup/fleet.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/playout.h"
 #include "opponent/rollout_workers.h"
@@ -64,6 +65,14 @@ class Expert {
   // Per cell, the share of the drawn fleets with a ship there, in per cent, as the last volley
   // was chosen.
   const Board& chances() const { return chances_; }
+  // Whether chances() belong to the volley `volley` of the game in play.
+  bool has_chances_for(int volley) const { return chances_volley_ != 0 && chances_volley_ == volley; }
+  // A new game, or one resumed: the chances kept are another game's.
+  void forget_chances() { chances_volley_ = 0; }
+  // Draws the chances of the volley shown again, from what was known before it, when they were
+  // not kept (a game resumed, the level changed to Expert). The fleets come from a stream of
+  // their own, so that nothing is drawn from the match's generator.
+  void redraw_chances(const Match& match);
   const FleetSampler& sampler() const { return sampler_; }
 
  private:
@@ -78,6 +87,9 @@ class Expert {
   FleetSampler sampler_;
   std::unique_ptr<RolloutWorkers> workers_;
   Board chances_;
+  int chances_volley_ = 0;
+  Board earlier_shots_;
+  Fleet earlier_hits_;
   std::array<SampledFleet, 256> fleets_{};
   int fleet_count_ = 0;
   std::array<PlannedVolley, 32> candidates_{};

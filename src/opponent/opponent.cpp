@@ -18,6 +18,11 @@ Opponent::Opponent(Reporter& reporter, int grid)
 
 Opponent::~Opponent() = default;
 
+void Opponent::new_game() {
+  reasoner_.forget();
+  if (expert_) expert_->forget_chances();
+}
+
 Expert& Opponent::mutable_expert() {
   if (!expert_) expert_ = std::make_unique<Expert>(reporter_);
   return *expert_;

@@ -53,7 +53,7 @@ class Opponent {
   Opponent& operator=(const Opponent&) = delete;
 
   // A new game: "HIS SEA" starts empty.
-  void new_game() { reasoner_.forget(); }
+  void new_game();
 
   // Plans and records the volley numbered by the match's computer_volley; returns its phase.
   // At the Expert level the search chooses it (made at its first volley).

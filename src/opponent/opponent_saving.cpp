@@ -6,6 +6,7 @@
 // them (the Advanced level's trace prints that row when it finds no place to move a ship to).
 
 #include "opponent/opponent.h"
+#include "opponent/expert.h"
 #include "setup/game_text.h"
 
 namespace vornmark {
@@ -42,6 +43,7 @@ void Opponent::restore(const OpponentSnapshot& s, int grid) {
   resize(grid);
   reasoner_.restore_counts(s.possib, s.his_sea, s.cumulative, grid);
   targets_[0] = s.first_target;
+  if (expert_) expert_->forget_chances();
 }
 
 }  // namespace vornmark

@@ -24,8 +24,15 @@ void PlayFlow::point_scene_at_counts() {
   const GameSettings& settings = match_.settings();
   scene_.hint = settings.Hint != 0 ? &hint_ : nullptr;
   scene_.vornmark_view = settings.VornmarkView != 0 ? &opponent_.reasoner() : nullptr;
-  const bool expert_view = settings.VornmarkView != 0 && settings.PlayLevel == kExpert && opponent_.expert() != nullptr;
-  scene_.vornmark_chances = expert_view ? &opponent_.expert()->chances() : nullptr;
+  const bool expert_view = settings.VornmarkView != 0 && settings.PlayLevel == kExpert;
+  scene_.vornmark_chances = nullptr;
+  if (!expert_view) return;
+  // The Expert's chances of the volley shown; drawn again if the Expert did not keep them.
+  const int volley = match_.counters().computer_volley;
+  if (volley < 1) return;
+  if (opponent_.expert() == nullptr || !opponent_.expert()->has_chances_for(volley))
+    opponent_.mutable_expert().redraw_chances(match_);
+  scene_.vornmark_chances = &opponent_.expert()->chances();
 }
 
 void PlayFlow::show_hint(bool on) {

@@ -136,6 +136,43 @@ TEST_F(PlayFlowTest, TheExpertNamesItselfAndShadesItsChancesWithTheViewOn) {
     EXPECT_GT(shown->highest, 0);
     EXPECT_LE(shown->highest, 100);
   }
+
+  // Resumed, the view shows the chances of the volley shown again, drawn anew from what was
+  // known before it (the fleets kept were another game's, or none), and the match draws nothing.
+  const int grid = match.grid();
+  const std::vector<std::int32_t> kept(flow.scene().vornmark_chances->data(),
+                                       flow.scene().vornmark_chances->data() + grid * grid);
+  testing::RecordingPlatform other_platform;
+  Match other(other_platform);
+  StartUpOptions options;
+  options.command_line = "-D3";
+  start_up(other, options);
+  testing::RecordingView other_view;
+  PlayFlow later(other, other_view);
+  for (PlayFlow* resumed_in : {&later, &flow}) {
+    ASSERT_TRUE(resumed_in->resume(flow.saved_game()));
+    EXPECT_EQ(resumed_in->match().random().state(), match.random().state());
+  }
+  for (const PlayFlow* resumed_in : {&later, &flow}) {
+    const std::optional<CountsOnGrid> resumed = counts_on_grid(resumed_in->match(), resumed_in->scene());
+    ASSERT_TRUE(resumed.has_value());
+    ASSERT_NE(resumed_in->scene().vornmark_chances, nullptr);
+    EXPECT_EQ(resumed->counts, resumed_in->scene().vornmark_chances);
+  }
+  const auto shares = [grid](const PlayFlow& shown_by) {
+    const std::int32_t* cells = shown_by.scene().vornmark_chances->data();
+    return std::vector<std::int32_t>(cells, cells + grid * grid);
+  };
+  EXPECT_EQ(shares(later), shares(flow)) << "the same, in a new program too";
+  int differing = 0;
+  for (int cell = 0; cell < grid * grid; ++cell) {
+    const std::int32_t share = later.scene().vornmark_chances->cell(cell % grid, cell / grid);
+    const std::int32_t was = kept[static_cast<std::size_t>(cell)];
+    // Cells ruled out or certain stay so; the others are shares of other fleets drawn.
+    if (was == 0 || was == 100) EXPECT_EQ(share, was) << "cell " << cell;
+    differing += std::abs(share - was);
+  }
+  EXPECT_LT(differing, 5 * grid * grid) << "shares of the same evidence, five points apart on average at most";
 }
 
 TEST_F(PlayFlowTest, OneShotVolleysResolveAtTheShotAndTheComputerAnswersWithoutPauses) {
