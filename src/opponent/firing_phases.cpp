@@ -58,7 +58,7 @@ int Opponent::ab_fire(Match& match, int fired, int shots) {
     filter_sub_threshold_ships(match);
     if (count <= 0) return fired;
 
-    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), &reasoner_.cumulative());
+    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), &reasoner_.cumulative(), ListWanted::FirstOnly);
     if (list[0].x == -1) return fired;
     match.record_computer_shot(list[0].x, list[0].y);
     ++fired;
@@ -70,7 +70,7 @@ int Opponent::ab_fire(Match& match, int fired, int shots) {
 int Opponent::novice_fire(Match& match, int fired, int shots) {
   const int volley = match.counters().computer_volley;
   while (fired < shots) {
-    const TargetCandidate* list = target_list(match, reasoner_.cumulative(), match.my_shots(), nullptr);
+    const TargetCandidate* list = target_list(match, reasoner_.cumulative(), match.my_shots(), nullptr, ListWanted::FirstOnly);
     if (list[0].x == -1) break;
     match.record_computer_shot(list[0].x, list[0].y);
     ++fired;
@@ -91,7 +91,7 @@ int Opponent::delta_fire(Match& match, int fired, int shots) {
     tally_.dump_numbers();
     if (total == 0) break;
 
-    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), nullptr);
+    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), nullptr, ListWanted::FirstOnly);
     if (list[0].x == -1) break;
     match.record_computer_shot(list[0].x, list[0].y);
     ++fired;

@@ -44,7 +44,7 @@ int Opponent::gamma_fire(Match& match, int fired) {
   while (fired < match.counters().computer_shots_per_volley) {
     log().trace("TALLY before stripping\n");
     tally_.dump_numbers();
-    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), nullptr);
+    const TargetCandidate* list = target_list(match, tally_, match.my_shots(), nullptr, ListWanted::FirstOnly);
     if (list[0].x == -1) break;
     const int column = list[0].x;
     const int row = list[0].y;

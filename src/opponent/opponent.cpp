@@ -37,8 +37,8 @@ void Opponent::resize(int grid) {
 TraceLog& Opponent::log() { return reporter_.log(); }
 
 const TargetCandidate* Opponent::target_list(Match& match, const Board& tally, const Board& shots,
-                                             const Board* secondary) {
-  return vornmark::target_list(targets_, tally, shots, secondary, match.settings().PlayLevel, match.random());
+                                             const Board* secondary, ListWanted wanted) {
+  return vornmark::target_list(targets_, tally, shots, secondary, match.settings().PlayLevel, match.random(), wanted);
 }
 
 const char* phase_letter(VolleyPhase phase) {

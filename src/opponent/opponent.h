@@ -80,7 +80,8 @@ class Opponent {
   bool relocate_ship(Match& match, int index);
 
   // The list rebuilt from a tally, as every caller takes it.
-  const TargetCandidate* target_list(Match& match, const Board& tally, const Board& shots, const Board* secondary);
+  const TargetCandidate* target_list(Match& match, const Board& tally, const Board& shots, const Board* secondary,
+                                     ListWanted wanted = ListWanted::Whole);
 
   // Every board takes the grid size; plan_volley does this itself before it counts.
   void resize(int grid);

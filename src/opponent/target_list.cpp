@@ -253,10 +253,48 @@ int best_run_of(const TargetCandidate* list, int n) {
   return pool;
 }
 
+// The first record alone: the best pair of keys and how many cells share it, then the one the
+// draw picks among them in collection order (column by column), as the sorted list would have it.
+void list_first_only(const Board& tally, const Board& shots, const Board* secondary, TargetCandidate* list,
+                     Lcg& random) {
+  const int width = tally.width();
+  const int cells = width * tally.height();
+  const std::int32_t* counts = tally.data();
+  const std::int32_t* shot = shots.data();
+  const std::int32_t* second = secondary != nullptr ? secondary->data() : nullptr;
+  std::int32_t best_tally = 0;
+  std::int32_t best_secondary = 0;
+  int run = 0;
+  for (int i = 0; i < cells; ++i) {
+    if (counts[i] == 0 || shot[i] != 0) continue;
+    const std::int32_t value = second != nullptr ? second[i] : 0;
+    if (run == 0 || counts[i] > best_tally || (counts[i] == best_tally && value > best_secondary)) {
+      best_tally = counts[i];
+      best_secondary = value;
+      run = 1;
+    } else if (counts[i] == best_tally && value == best_secondary) {
+      ++run;
+    }
+  }
+  if (run == 0) {
+    list[0].x = -1;
+    return;
+  }
+  int left = random.draw() % run;
+  for (int x = 0; x < width; ++x)
+    for (int i = x; i < cells; i += width) {
+      if (counts[i] != best_tally || shot[i] != 0 || (second != nullptr ? second[i] : 0) != best_secondary) continue;
+      if (left-- > 0) continue;
+      list[0] = {x, i / width, best_tally, best_secondary};
+      list[1].x = -1;
+      return;
+    }
+}
+
 }  // namespace
 
 const TargetCandidate* target_list(TargetList& targets, const Board& tally, const Board& shots, const Board* secondary,
-                                   int play_level, Lcg& random) {
+                                   int play_level, Lcg& random, ListWanted wanted) {
   TargetCandidate* list = targets.data();
   // The boards share the grid's size; only the general way guards against a mismatch, so
   // that it never reads or writes outside their storage or the list's.
@@ -265,6 +303,10 @@ const TargetCandidate* target_list(TargetList& targets, const Board& tally, cons
   const bool one_size = shots.width() == width && shots.height() == height &&
                         (secondary == nullptr || (secondary->width() == width && secondary->height() == height)) &&
                         width > 0 && height > 0 && width * height <= kMaxGrid * kMaxGrid;
+  if (one_size && wanted == ListWanted::FirstOnly && play_level != kNovice) {
+    list_first_only(tally, shots, secondary, list, random);
+    return list;
+  }
   int n = -1;
   int best_run = 0;
   if (one_size)

@@ -25,9 +25,14 @@ struct TargetCandidate {
 constexpr int kTargetListSize = kMaxGrid * kMaxGrid + 1;
 using TargetList = std::array<TargetCandidate, kTargetListSize>;
 
+// What a caller reads of the list: all of it, or only the first record. The first record, and
+// the draw, are the same either way; for the first alone the list is not sorted, and holds
+// only it (except at the Novice level, whose draw reaches into the whole list).
+enum class ListWanted { Whole, FirstOnly };
+
 // Rebuilds the list and returns its first record; a first column of -1 means no candidate.
 // Draws one number from the generator whenever there is a candidate.
 const TargetCandidate* target_list(TargetList& list, const Board& tally, const Board& shots, const Board* secondary,
-                                   int play_level, Lcg& random);
+                                   int play_level, Lcg& random, ListWanted wanted = ListWanted::Whole);
 
 }  // namespace vornmark

@@ -156,6 +156,7 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
     const int k = next_draw() % pool;
     std::swap(expected[0], expected[static_cast<std::size_t>(k)]);
 
+    const Lcg draws = match.random();
     opponent.target_list(match, opponent.tally(), match.my_shots(), with_secondary ? &secondary : nullptr);
     const std::vector<TargetCandidate> got = listed();
     ASSERT_EQ(got.size(), expected.size());
@@ -163,6 +164,20 @@ TEST_F(TargetListTest, LargeListsKeepEqualRecordsInCollectionOrder) {
       ASSERT_TRUE(same_cell(got[i], expected[i].x, expected[i].y)) << "round " << round << " record " << i;
       ASSERT_EQ(got[i].tally, expected[i].tally);
       ASSERT_EQ(got[i].secondary, expected[i].secondary);
+    }
+
+    // Asked for the first record only, the same record and the same draw, without the sorting.
+    const Lcg after_whole = match.random();
+    match.random() = draws;
+    opponent.target_list(match, opponent.tally(), match.my_shots(), with_secondary ? &secondary : nullptr,
+                         ListWanted::FirstOnly);
+    EXPECT_EQ(match.random().state(), after_whole.state());
+    const std::vector<TargetCandidate> first = listed();
+    ASSERT_EQ(first.size(), expected.empty() ? 0u : 1u) << "round " << round;
+    if (!expected.empty()) {
+      EXPECT_TRUE(same_cell(first[0], expected[0].x, expected[0].y)) << "round " << round;
+      EXPECT_EQ(first[0].tally, expected[0].tally);
+      EXPECT_EQ(first[0].secondary, expected[0].secondary);
     }
   }
 }

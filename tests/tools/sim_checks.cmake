@@ -147,7 +147,7 @@ elseif(CHECK STREQUAL "bad_values")
   set(cases "--grid 3|--grid" "--grid 31|--grid" "--shots 0|--shots" "--shots 11|--shots" "--threshold 31|--threshold"
             "--level 4|--level" "--level x|--level" "--automatic 2|--automatic" "--pause-vornmark -1|--pause-vornmark"
             "--games 0|--games" "--games 2x|--games" "--seed 4294967296|--seed" "--seed -1|--seed"
-            "--seed|--seed" "--trace|--trace" "--grid 5 --frobnicate 1|--frobnicate" "--grid=5|--grid=5")
+            "--seed|--seed" "--threads 0|--threads" "--threads 17|--threads" "--trace|--trace" "--grid 5 --frobnicate 1|--frobnicate" "--grid=5|--grid=5")
   foreach(case IN LISTS cases)
     string(REPLACE "|" ";" parts "${case}")
     list(GET parts 0 arguments)
