@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "model/board.h"
 #include "setup/random.h"
@@ -253,42 +254,67 @@ int best_run_of(const TargetCandidate* list, int n) {
   return pool;
 }
 
-// The first record alone: the best pair of keys and how many cells share it, then the one the
-// draw picks among them in collection order (column by column), as the sorted list would have it.
-void list_first_only(const Board& tally, const Board& shots, const Board* secondary, TargetCandidate* list,
+// The first record alone: the best tally, the best secondary value among its cells and how many
+// cells share both, then the one the draw picks among them in collection order (column by
+// column), as the sorted list would have it. Each pass is a plain maximum or count over masks,
+// which the compiler runs on several cells at once. An unlisted cell takes the lowest value;
+// false when a best key is that value too (keys at the very bottom of their range), which only
+// the sorting way then gets right.
+bool list_first_only(const Board& tally, const Board& shots, const Board* secondary, TargetCandidate* list,
                      Lcg& random) {
+  constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
   const int width = tally.width();
   const int cells = width * tally.height();
   const std::int32_t* counts = tally.data();
   const std::int32_t* shot = shots.data();
   const std::int32_t* second = secondary != nullptr ? secondary->data() : nullptr;
-  std::int32_t best_tally = 0;
-  std::int32_t best_secondary = 0;
-  int run = 0;
+  int listed = 0;
+  std::int32_t best_tally = kLowest;
   for (int i = 0; i < cells; ++i) {
-    if (counts[i] == 0 || shot[i] != 0) continue;
-    const std::int32_t value = second != nullptr ? second[i] : 0;
-    if (run == 0 || counts[i] > best_tally || (counts[i] == best_tally && value > best_secondary)) {
-      best_tally = counts[i];
-      best_secondary = value;
-      run = 1;
-    } else if (counts[i] == best_tally && value == best_secondary) {
-      ++run;
-    }
+    const std::int32_t mask = listed_mask(counts[i], shot[i]);
+    listed -= mask;
+    best_tally = std::max(best_tally, (counts[i] & mask) | (kLowest & ~mask));
   }
-  if (run == 0) {
+  if (listed == 0) {
     list[0].x = -1;
-    return;
+    return true;
+  }
+  if (best_tally == kLowest) return false;
+  // The best cells: listed, with the best tally and then the best secondary value.
+  const auto best_mask = [&](int i) {
+    return listed_mask(counts[i], shot[i]) & -static_cast<std::int32_t>(counts[i] == best_tally);
+  };
+  std::int32_t best_secondary = 0;
+  if (second != nullptr) {
+    best_secondary = kLowest;
+    for (int i = 0; i < cells; ++i) {
+      const std::int32_t mask = best_mask(i);
+      best_secondary = std::max(best_secondary, (second[i] & mask) | (kLowest & ~mask));
+    }
+    if (best_secondary == kLowest) return false;
+  }
+  const auto is_best = [&](int i) { return best_mask(i) != 0 && (second == nullptr || second[i] == best_secondary); };
+  int run = 0;
+  if (second == nullptr) {
+    for (int i = 0; i < cells; ++i) run -= best_mask(i);
+  } else {
+    for (int i = 0; i < cells; ++i) run -= best_mask(i) & -static_cast<std::int32_t>(second[i] == best_secondary);
   }
   int left = random.draw() % run;
-  for (int x = 0; x < width; ++x)
-    for (int i = x; i < cells; i += width) {
-      if (counts[i] != best_tally || shot[i] != 0 || (second != nullptr ? second[i] : 0) != best_secondary) continue;
-      if (left-- > 0) continue;
-      list[0] = {x, i / width, best_tally, best_secondary};
-      list[1].x = -1;
-      return;
-    }
+  int found = 0;
+  if (run == 1) {
+    while (!is_best(found)) ++found;
+  } else {
+    for (int x = 0; x < width && left >= 0; ++x)
+      for (int i = x; i < cells; i += width)
+        if (is_best(i) && left-- == 0) {
+          found = i;
+          break;
+        }
+  }
+  list[0] = {found % width, found / width, best_tally, best_secondary};
+  list[1].x = -1;
+  return true;
 }
 
 }  // namespace
@@ -303,10 +329,9 @@ const TargetCandidate* target_list(TargetList& targets, const Board& tally, cons
   const bool one_size = shots.width() == width && shots.height() == height &&
                         (secondary == nullptr || (secondary->width() == width && secondary->height() == height)) &&
                         width > 0 && height > 0 && width * height <= kMaxGrid * kMaxGrid;
-  if (one_size && wanted == ListWanted::FirstOnly && play_level != kNovice) {
-    list_first_only(tally, shots, secondary, list, random);
+  if (one_size && wanted == ListWanted::FirstOnly && play_level != kNovice &&
+      list_first_only(tally, shots, secondary, list, random))
     return list;
-  }
   int n = -1;
   int best_run = 0;
   if (one_size)
