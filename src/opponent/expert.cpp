@@ -34,6 +34,9 @@ Expert::Expert(Reporter& reporter)
       earlier_hits_(make_fleet(reporter)) {
   chances_.allocate(kMaxGrid, kMaxGrid);
   earlier_shots_.allocate(kMaxGrid, kMaxGrid);
+  // Room for the largest batch, so that a volley's search allocates nothing.
+  streams_.reserve(fleets_.size());
+  outcomes_.reserve(fleets_.size() * candidates_.size());
   describe_fleet(earlier_hits_, "His");
 }
 
@@ -95,7 +98,7 @@ void Expert::play_batch(int first, int count, const std::array<int, 32>& alive, 
   const int plays = count * alive_count;
   outcomes_.resize(static_cast<std::size_t>(plays));
   const int workers = workers_->count();
-  workers_->run([&](int worker, Playout& playout) {
+  auto job = [&](int worker, Playout& playout) {
     for (int k = worker; k < plays; k += workers) {
       const int fleet = k / alive_count;
       const auto candidate = static_cast<std::size_t>(alive[static_cast<std::size_t>(k % alive_count)]);
@@ -103,7 +106,8 @@ void Expert::play_batch(int first, int count, const std::array<int, 32>& alive, 
           playout.play_out(candidates_[candidate], sampler_, fleets_[static_cast<std::size_t>(first + fleet)],
                            streams_[static_cast<std::size_t>(fleet)]);
     }
-  });
+  };
+  workers_->run(job);
 }
 
 void Expert::choose(SearchRandom& random) {

@@ -24,22 +24,24 @@ RolloutWorkers::~RolloutWorkers() {
   for (std::thread& thread : threads_) thread.join();
 }
 
-void RolloutWorkers::run(const std::function<void(int, Playout&)>& job) {
+void RolloutWorkers::run_job(JobCall call, void* context) {
   if (threads_.empty()) {
-    job(0, *playouts_[0]);
+    call(context, 0, *playouts_[0]);
     return;
   }
   {
     const std::lock_guard<std::mutex> lock(mutex_);
-    job_ = &job;
+    call_ = call;
+    context_ = context;
     busy_ = static_cast<int>(threads_.size());
     ++round_;
   }
   start_.notify_all();
-  job(0, *playouts_[0]);
+  call(context, 0, *playouts_[0]);
   std::unique_lock<std::mutex> lock(mutex_);
   done_.wait(lock, [this] { return busy_ == 0; });
-  job_ = nullptr;
+  call_ = nullptr;
+  context_ = nullptr;
 }
 
 void RolloutWorkers::serve(int worker) {
@@ -49,9 +51,10 @@ void RolloutWorkers::serve(int worker) {
     start_.wait(lock, [this, seen] { return stop_ || round_ != seen; });
     if (stop_) return;
     seen = round_;
-    const auto* job = job_;
+    const JobCall call = call_;
+    void* const context = context_;
     lock.unlock();
-    (*job)(worker, *playouts_[static_cast<std::size_t>(worker)]);
+    call(context, worker, *playouts_[static_cast<std::size_t>(worker)]);
     lock.lock();
     if (--busy_ == 0) done_.notify_one();
   }

@@ -4,7 +4,6 @@
 // a rollout never changes its result: a rollout depends only on its volley, fleet and stream.
 
 #include <condition_variable>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -29,9 +28,16 @@ class RolloutWorkers {
   int count() const { return static_cast<int>(playouts_.size()); }
   Playout& playout(int worker) { return *playouts_[static_cast<std::size_t>(worker)]; }
   // Calls job(worker, its playout) on every worker at once and returns when all have returned.
-  void run(const std::function<void(int, Playout&)>& job);
+  // The job is passed by reference, never copied: handing out work allocates nothing.
+  template <typename Job>
+  void run(Job& job) {
+    run_job([](void* context, int worker, Playout& playout) { (*static_cast<Job*>(context))(worker, playout); },
+            &job);
+  }
 
  private:
+  using JobCall = void (*)(void* context, int worker, Playout& playout);
+  void run_job(JobCall call, void* context);
   void serve(int worker);
 
   std::vector<std::unique_ptr<Playout>> playouts_;
@@ -39,7 +45,8 @@ class RolloutWorkers {
   std::mutex mutex_;
   std::condition_variable start_;
   std::condition_variable done_;
-  const std::function<void(int, Playout&)>* job_ = nullptr;
+  JobCall call_ = nullptr;
+  void* context_ = nullptr;
   unsigned round_ = 0;
   int busy_ = 0;
   bool stop_ = false;
