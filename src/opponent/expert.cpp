@@ -122,22 +122,16 @@ void Expert::choose(SearchRandom& random) {
   for (int c = 0; c < candidate_count_; ++c) alive[static_cast<std::size_t>(c)] = c;
   const long long cells = static_cast<long long>(sampler_.grid()) * sampler_.grid();
   long long work = 0;   // volleys of the rollouts so far
-  long long plays = 0;  // rollouts so far
   int cut = kFirstCut;
   int fleet = 0;
   bool spent = false;
   while (fleet < fleet_count_ && !spent) {
-    // The fleets are played out in batches that end at the next cut and, as far as the rollouts
-    // so far tell, where the work runs out. The outcomes are then taken fleet by fleet as if
-    // played one after the other, so a batch's size changes how long the search takes, never
-    // what it chooses; rollouts beyond the end of the work are wasted, not counted.
+    // The fleets are played out in batches, a fleet for each worker, that end at the next cut.
+    // The outcomes are then taken fleet by fleet as if played one after the other, so a
+    // batch's size changes how long the search takes, never what it chooses; rollouts of a
+    // batch beyond the end of the work are wasted, not counted.
     const int round_end = alive_count > 2 ? std::min(cut, fleet_count_) : fleet_count_;
-    int batch = std::min(workers_->count(), round_end - fleet);
-    if (plays > 0) {
-      const double per_fleet = static_cast<double>(work) / static_cast<double>(plays) * alive_count;
-      const double fleets_left = (static_cast<double>(limits_.work) / static_cast<double>(cells) - work) / per_fleet;
-      batch = std::clamp(static_cast<int>(fleets_left) + 1, batch, round_end - fleet);
-    }
+    const int batch = std::min(workers_->count(), round_end - fleet);
     play_batch(fleet, batch, alive, alive_count, random);
     for (int b = 0; b < batch; ++b) {
       for (int a = 0; a < alive_count; ++a) {
@@ -145,7 +139,6 @@ void Expert::choose(SearchRandom& random) {
         totals_[static_cast<std::size_t>(alive[static_cast<std::size_t>(a)])] += volleys;
         work += volleys;
       }
-      plays += alive_count;
       figures_.fleets = ++fleet;
       spent = work * cells >= limits_.work;
       if (spent) break;
