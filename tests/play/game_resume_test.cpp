@@ -26,7 +26,9 @@ class KeepingView : public testing::RecordingView {
   void game_changed() override { kept = flow->saved_game(); }
   void redraw_all() override {
     RecordingView::redraw_all();
-    if (flow != nullptr && !kept.empty()) EXPECT_EQ(kept, flow->saved_game()) << "shown before it was kept";
+    if (flow != nullptr && !kept.empty()) {
+      EXPECT_EQ(kept, flow->saved_game()) << "shown before it was kept";
+    }
   }
   const PlayFlow* flow = nullptr;
   std::string kept;
@@ -71,13 +73,10 @@ TEST_F(GameResume, WhatIsShownWasKeptAndTheResumedGameSavesBackToTheSameText) {
   const std::string text = flow.saved_game();
   EXPECT_EQ(view.kept, text);
 
-  RecordingPlatform other_platform;
-  Match other(other_platform);
-  StartUpOptions options;
-  options.command_line = "-D3";
-  start_up(other, options);
-  testing::RecordingView other_view;
-  PlayFlow resumed(other, other_view);
+  testing::AnotherProgram later;
+  Match& other = later.match;
+  testing::RecordingView& other_view = later.view;
+  PlayFlow& resumed = later.flow;
   std::string why;
   ASSERT_TRUE(resumed.resume(text, &why)) << why;
   EXPECT_EQ(resumed.saved_game(), text);

@@ -14,6 +14,20 @@
 
 namespace vornmark::testing {
 
+// Another program's game, to resume a saved game in: its own platform, match (started with the
+// generator at state 1), view and flow.
+struct AnotherProgram {
+  AnotherProgram() {
+    StartUpOptions options;
+    options.command_line = "-D3";
+    start_up(match, options);
+  }
+  RecordingPlatform platform;
+  Match match{platform};
+  RecordingView view;
+  PlayFlow flow{match, view};
+};
+
 class PlayFixture : public ::testing::Test {
  protected:
   // Start-up without a settings file; the settings can be changed afterwards.

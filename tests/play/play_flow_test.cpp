@@ -142,13 +142,8 @@ TEST_F(PlayFlowTest, TheExpertNamesItselfAndShadesItsChancesWithTheViewOn) {
   const int grid = match.grid();
   const std::vector<std::int32_t> kept(flow.scene().vornmark_chances->data(),
                                        flow.scene().vornmark_chances->data() + grid * grid);
-  testing::RecordingPlatform other_platform;
-  Match other(other_platform);
-  StartUpOptions options;
-  options.command_line = "-D3";
-  start_up(other, options);
-  testing::RecordingView other_view;
-  PlayFlow later(other, other_view);
+  testing::AnotherProgram another;
+  PlayFlow& later = another.flow;
   for (PlayFlow* resumed_in : {&later, &flow}) {
     ASSERT_TRUE(resumed_in->resume(flow.saved_game()));
     EXPECT_EQ(resumed_in->match().random().state(), match.random().state());
@@ -169,7 +164,9 @@ TEST_F(PlayFlowTest, TheExpertNamesItselfAndShadesItsChancesWithTheViewOn) {
     const std::int32_t share = later.scene().vornmark_chances->cell(cell % grid, cell / grid);
     const std::int32_t was = kept[static_cast<std::size_t>(cell)];
     // Cells ruled out or certain stay so; the others are shares of other fleets drawn.
-    if (was == 0 || was == 100) EXPECT_EQ(share, was) << "cell " << cell;
+    if (was == 0 || was == 100) {
+      EXPECT_EQ(share, was) << "cell " << cell;
+    }
     differing += std::abs(share - was);
   }
   EXPECT_LT(differing, 5 * grid * grid) << "shares of the same evidence, five points apart on average at most";
