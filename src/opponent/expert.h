@@ -8,7 +8,8 @@
 // volley) and never moves its own ships.
 //
 // Its random numbers are its own: two draws of the match's generator per volley seed them, so
-// a game repeats wherever the match's generator repeats (-D3, vornmark-sim's --seed).
+// a game repeats wherever the match's generator repeats (-D3, vornmark-sim's --seed), on any
+// number of threads: the rollouts run side by side, and their outcomes are taken in one order.
 
 #include <array>
 #include <cstdint>
@@ -16,11 +17,11 @@
 #include <vector>
 
 #include "model/board.h"
-#include "setup/fleet.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/playout.h"
 #include "opponent/rollout_workers.h"
 #include "opponent/search_random.h"
+#include "setup/fleet.h"
 
 namespace vornmark {
 

@@ -109,7 +109,6 @@ int Playout::play_out(const PlannedVolley& first, const FleetSampler& sampler, c
   match_.random().seed(seed);
   match_.mutable_counters().computer_volley += 1;
   const int more = play_to_the_end(match_, opponent_, grid * grid);
-  volleys_planned_ += more;
   return 1 + more;
 }
 

@@ -42,8 +42,6 @@ class Playout {
   // Fires `first` at the fleet, then the planner with the position's threshold and the
   // tie-break stream `seed` until the fleet is sunk; returns the volleys from the position on.
   int play_out(const PlannedVolley& first, const FleetSampler& sampler, const SampledFleet& fleet, std::uint32_t seed);
-  // Volleys planned by play_out so far: the work done.
-  long long volleys_planned() const { return volleys_planned_; }
 
  private:
   class QuietPlatform : public Platform {
@@ -62,7 +60,6 @@ class Playout {
   Fleet hits_;
   int volley_ = 1;
   int threshold_ = 10;
-  long long volleys_planned_ = 0;
 };
 
 }  // namespace vornmark
