@@ -62,8 +62,6 @@ std::int32_t cell_of(const std::vector<std::int32_t>& board, int grid, CellPos p
   return board[static_cast<std::size_t>(p.x + p.y * grid)];
 }
 
-bool inside(CellPos p, int grid) { return p.x >= 0 && p.x < grid && p.y >= 0 && p.y < grid; }
-
 void save_ship(GameTextWriter& out, const Ship& ship) {
   out.put("ship ");
   out.put(ship.display_name());
