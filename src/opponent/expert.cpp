@@ -1,6 +1,7 @@
 #include "opponent/expert.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "opponent/opponent.h"
@@ -18,6 +19,11 @@ constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 
 // A volley other than the planner's own is chosen only on the evidence of this many fleets; on
 // large grids with few shots a game is long, and the work allows few fleets in its early volleys.
 constexpr int kFewestFleetsToChoose = 24;
+// ... and only when it beats the planner's own by this many standard errors of their paired
+// difference. The best of several noisy means is flattered by the noise: in long games the
+// rollouts vary by tens of volleys, and without the margin the Expert fired the worse volleys
+// that luck made look best.
+constexpr double kChoiceMargin = 2.0;
 // The fleets every candidate is played out against before the worse half is dropped; each round
 // after takes as many fleets as all before it.
 constexpr int kFirstCut = 40;
@@ -112,6 +118,7 @@ void Expert::play_batch(int first, int count, const std::array<int, 32>& alive, 
 
 void Expert::choose(SearchRandom& random) {
   totals_.fill(0);
+  squares_.fill(0);
   figures_.fleets = 0;
   if (fleet_count_ == 0 || candidate_count_ < 2) return;
   // Successive halving: every volley is played out against the first fleets, then the better half
@@ -134,9 +141,12 @@ void Expert::choose(SearchRandom& random) {
     const int batch = std::min(workers_->count(), round_end - fleet);
     play_batch(fleet, batch, alive, alive_count, random);
     for (int b = 0; b < batch; ++b) {
+      const int own = outcomes_[static_cast<std::size_t>(b * alive_count)];
       for (int a = 0; a < alive_count; ++a) {
         const int volleys = outcomes_[static_cast<std::size_t>(b * alive_count + a)];
-        totals_[static_cast<std::size_t>(alive[static_cast<std::size_t>(a)])] += volleys;
+        const auto c = static_cast<std::size_t>(alive[static_cast<std::size_t>(a)]);
+        totals_[c] += volleys;
+        squares_[c] += static_cast<long long>(volleys - own) * (volleys - own);
         work += volleys;
       }
       figures_.fleets = ++fleet;
@@ -153,10 +163,20 @@ void Expert::choose(SearchRandom& random) {
   }
   // Too few fleets tell the candidates apart by chance only: the planner's own volley stands.
   if (figures_.fleets < kFewestFleetsToChoose) return;
+  int best = 0;
   for (int a = 1; a < alive_count; ++a) {
     const int c = alive[static_cast<std::size_t>(a)];
-    if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(figures_.chosen)]) figures_.chosen = c;
+    if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(best)]) best = c;
   }
+  if (best == 0) return;
+  // The paired difference with the planner's own volley, fleet by fleet: its mean and the
+  // standard error of that mean. The planner's own volley is alive to the end, so the last
+  // candidates were played on the same fleets as it.
+  const double n = figures_.fleets;
+  const double sum = static_cast<double>(totals_[static_cast<std::size_t>(best)] - totals_[0]);
+  const double variance = (static_cast<double>(squares_[static_cast<std::size_t>(best)]) - sum * sum / n) / (n - 1);
+  const double error = std::sqrt(std::max(0.0, variance) / n);
+  if (sum / n + kChoiceMargin * error < 0) figures_.chosen = best;
 }
 
 VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {

@@ -4,7 +4,7 @@
 // fire under other tie-break draws and other thresholds, plays the rest of the game out from
 // each of them against every fleet drawn with the planner (the same fleets and tie-break
 // streams for every candidate), and fires the one that sank the fleets in the fewest volleys
-// on average. It reads the same evidence as the planner (the shots and the hits per ship and
+// on average, if it clearly beat the planner's own. It reads the same evidence as the planner (the shots and the hits per ship and
 // volley) and never moves its own ships.
 //
 // Its random numbers are its own: two draws of the match's generator per volley seed them, so
@@ -96,6 +96,7 @@ class Expert {
   std::array<PlannedVolley, 32> candidates_{};
   int candidate_count_ = 0;
   std::array<long long, 32> totals_{};
+  std::array<long long, 32> squares_{};  // of the differences from the planner's own, fleet by fleet
   std::vector<int> outcomes_;
   std::vector<std::uint32_t> streams_;
 };
