@@ -19,10 +19,11 @@ constexpr std::array<int, 31> kCandidateThresholds = {0, 0, 0, 7, 7,  5, 15, 0, 
 // A volley other than the planner's own is chosen only on the evidence of this many fleets; on
 // large grids with few shots a game is long, and the work allows few fleets in its early volleys.
 constexpr int kFewestFleetsToChoose = 24;
-// ... and only when it beats the planner's own by this many standard errors of their paired
-// difference. The best of several noisy means is flattered by the noise: in long games the
-// rollouts vary by tens of volleys, and without the margin the Expert fired the worse volleys
-// that luck made look best.
+// ... and, when the work ran out before every fleet drawn was played out, only when it beats the
+// planner's own by this many standard errors of their paired difference. The best of several
+// noisy means is flattered by the noise: in long games the rollouts vary by tens of volleys and
+// few fleets fit the work, and without the margin the Expert fired the worse volleys that luck
+// made look best. With every fleet played the noise is small enough to go by the means alone.
 constexpr double kChoiceMargin = 2.0;
 // The fleets every candidate is played out against before the worse half is dropped; each round
 // after takes as many fleets as all before it.
@@ -169,6 +170,10 @@ void Expert::choose(SearchRandom& random) {
     if (totals_[static_cast<std::size_t>(c)] < totals_[static_cast<std::size_t>(best)]) best = c;
   }
   if (best == 0) return;
+  if (figures_.fleets == fleet_count_) {
+    figures_.chosen = best;
+    return;
+  }
   // The paired difference with the planner's own volley, fleet by fleet: its mean and the
   // standard error of that mean. The planner's own volley is alive to the end, so the last
   // candidates were played on the same fleets as it.
