@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "opponent/likeliest_cell.h"
 #include "setup/start_up.h"
 
 namespace vornmark {
@@ -76,12 +77,29 @@ void Playout::restore() {
   match_.mutable_settings().AmbiguityThreshold = threshold_;
 }
 
+VolleyPhase Playout::fire_volley() {
+  if (volley_size(match_) == 1 && fire_likeliest_cell(match_, opponent_.reasoner()))
+    return opponent_.classify_fleet(match_);
+  return opponent_.plan_volley(match_);
+}
+
 PlannedVolley Playout::plan(int threshold, std::uint32_t seed) {
   restore();
   match_.mutable_settings().AmbiguityThreshold = threshold;
   match_.random().seed(seed);
+  const VolleyPhase phase = opponent_.plan_volley(match_);
+  return volley_fired(phase);
+}
+
+PlannedVolley Playout::likeliest() {
+  restore();
+  if (!fire_likeliest_cell(match_, opponent_.reasoner())) return PlannedVolley{};
+  return volley_fired(opponent_.classify_fleet(match_));
+}
+
+PlannedVolley Playout::volley_fired(VolleyPhase phase) {
   PlannedVolley volley;
-  volley.phase = opponent_.plan_volley(match_);
+  volley.phase = phase;
   const int grid = match_.grid();
   // The volley's shots in the order fired are not kept by the board; row by row will do, since
   // only the set of cells matters to what it hits.
@@ -103,13 +121,15 @@ int Playout::play_out(const PlannedVolley& first, const FleetSampler& sampler, c
     match_.record_computer_shot(cell % grid, cell / grid);
   }
   match_.take_real_hits();
-  bool afloat = false;
-  for (const Ship& ship : match_.his_fleet()) afloat = afloat || ship.cells_left() > 0;
-  if (!afloat) return 1;
   match_.random().seed(seed);
-  match_.mutable_counters().computer_volley += 1;
-  const int more = play_to_the_end(match_, opponent_, grid * grid);
-  return 1 + more;
+  int fired = 1;
+  while (fired < grid * grid && !sunk(match_.his_fleet())) {
+    match_.mutable_counters().computer_volley += 1;
+    fire_volley();
+    match_.take_real_hits();
+    ++fired;
+  }
+  return fired;
 }
 
 }  // namespace vornmark

@@ -39,8 +39,11 @@ class Playout {
   void set_position(const Match& real);
   // The planner's volley from the position, with another threshold and tie-break stream.
   PlannedVolley plan(int threshold, std::uint32_t seed);
+  // A single shot at the likeliest cell from the position; no shot when no placement is left.
+  PlannedVolley likeliest();
   // Fires `first` at the fleet, then the planner with the position's threshold and the
-  // tie-break stream `seed` until the fleet is sunk; returns the volleys from the position on.
+  // tie-break stream `seed` (single shots at the likeliest cell) until the fleet is sunk;
+  // returns the volleys from the position on.
   int play_out(const PlannedVolley& first, const FleetSampler& sampler, const SampledFleet& fleet, std::uint32_t seed);
 
  private:
@@ -52,6 +55,10 @@ class Playout {
     [[noreturn]] void exit_process(int) override;
   };
   void restore();
+  // The rollouts' volley: a single shot at the likeliest cell, else the planner's.
+  VolleyPhase fire_volley();
+  // The volley just fired, read back from the shot board; the position is restored after.
+  PlannedVolley volley_fired(VolleyPhase phase);
 
   QuietPlatform platform_;
   Match match_{platform_};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ship_on_board.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/placement_scan.h"
 #include "opponent/search_random.h"
@@ -164,6 +165,39 @@ TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeedOnAnyNumberOfThreads
       else
         EXPECT_EQ(game, first_game) << "the same seed fires the same volleys, on any number of threads";
     }
+  }
+}
+
+TEST_F(ExpertTest, DownToOneShotTheExpertWeighsTheLikeliestCellWhereThePlannerHunts) {
+  // A Corvette hit at (3,3) (the volley's other shot far away) with misses either side lies on
+  // (3,2) or (3,4): an even chance each, far above any cell of the three ships not yet found.
+  // Down to one shot, a hit costs nothing, and the rollouts find the Corvette's cells best.
+  const std::vector<std::vector<CellPos>> fleet = {
+      {{3, 3}, {3, 4}}, {{7, 0}, {7, 1}, {7, 2}}, {{0, 7}, {1, 7}, {2, 7}, {3, 7}}, {{0, 0}, {1, 1}, {2, 2}}};
+  for (const int level : {kExpert, kIntermediate}) {
+    SCOPED_TRACE(level == kExpert ? "Expert" : "Intermediate");
+    start(8, level, 2);
+    match.new_game(Match::Counted::No);
+    opponent.new_game();
+    match.mutable_his_real_ships().clear();
+    for (int i = 0; i < kFleetSize; ++i) {
+      Ship& ship = match.mutable_his_fleet()[static_cast<std::size_t>(i)];
+      ship.set_cells(fleet[static_cast<std::size_t>(i)].data());
+      ASSERT_TRUE(place_ship(match.mutable_his_real_ships(), ship));
+    }
+    const std::vector<std::vector<CellPos>> volleys = {{{3, 3}, {7, 7}}, {{2, 3}}, {{4, 3}}};
+    for (std::size_t v = 0; v < volleys.size(); ++v) {
+      match.mutable_counters().computer_volley = static_cast<int>(v) + 1;
+      for (CellPos cell : volleys[v]) match.record_computer_shot(cell.x, cell.y);
+      match.take_real_hits();
+    }
+    match.mutable_counters().computer_volley = 4;
+    opponent.plan_volley(match);
+    const std::vector<CellPos> fired = cells_where(match.my_shots(), 4);
+    ASSERT_EQ(fired.size(), 1u);
+    const bool beside_the_hit = fired[0].x == 3 && (fired[0].y == 2 || fired[0].y == 4);
+    // The planner hunts the ship with most placements, away from the Corvette's region.
+    EXPECT_EQ(beside_the_hit, level == kExpert) << fired[0].x << "," << fired[0].y;
   }
 }
 
