@@ -212,18 +212,16 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   Playout& planner = workers_->playout(0);
   candidate_count_ = 0;
   figures_ = ExpertFigures{};
-  const int wanted = std::min(limits_.candidates, static_cast<int>(candidates_.size()));
+  // Down to a single shot a volley can shrink no further, so a hit costs nothing: the shot goes
+  // to the likeliest cell, with nothing to search.
+  const PlannedVolley single = shots == 1 ? planner.likeliest() : PlannedVolley{};
+  if (single.size > 0) candidates_[static_cast<std::size_t>(candidate_count_++)] = single;
+  const int wanted = single.size > 0 ? 0 : std::min(limits_.candidates, static_cast<int>(candidates_.size()));
   for (int k = 0; k < wanted; ++k) {
     const int threshold =
         kCandidateThresholds[static_cast<std::size_t>(k % static_cast<int>(kCandidateThresholds.size()))];
-    const std::uint32_t stream = random.next32();
-    // Down to a single shot, a hit costs no more shots: the likeliest cell takes the place of the
-    // planner's second draw. The planner's own volley stays first, so that where the choice is
-    // uncertain the planner's hunt for the ships least known still stands.
-    const bool likeliest = shots == 1 && k == 1;
     const PlannedVolley candidate =
-        likeliest ? planner.likeliest() : planner.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, stream);
-    if (candidate.size == 0 && likeliest) continue;
+        planner.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32());
     bool known = false;
     for (int c = 0; c < candidate_count_ && !known; ++c) known = candidates_[static_cast<std::size_t>(c)] == candidate;
     if (!known) candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;

@@ -168,10 +168,10 @@ TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeedOnAnyNumberOfThreads
   }
 }
 
-TEST_F(ExpertTest, DownToOneShotTheExpertWeighsTheLikeliestCellWhereThePlannerHunts) {
+TEST_F(ExpertTest, DownToOneShotTheExpertFiresAtTheLikeliestCellWhereThePlannerHunts) {
   // A Corvette hit at (3,3) (the volley's other shot far away) with misses either side lies on
   // (3,2) or (3,4): an even chance each, far above any cell of the three ships not yet found.
-  // Down to one shot, a hit costs nothing, and the rollouts find the Corvette's cells best.
+  // Down to one shot, a hit costs nothing.
   const std::vector<std::vector<CellPos>> fleet = {
       {{3, 3}, {3, 4}}, {{7, 0}, {7, 1}, {7, 2}}, {{0, 7}, {1, 7}, {2, 7}, {3, 7}}, {{0, 0}, {1, 1}, {2, 2}}};
   for (const int level : {kExpert, kIntermediate}) {
