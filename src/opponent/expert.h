@@ -4,9 +4,10 @@
 // fire under other tie-break draws and other thresholds, plays the rest of the game out from
 // each of them against every fleet drawn with the planner (the same fleets and tie-break
 // streams for every candidate), and fires the one that sank the fleets in the fewest volleys
-// on average (if the work ran out early, only when it clearly beat the planner's own). It reads
-// the same evidence as the planner (the shots and the hits per ship and volley) and never moves
-// its own ships.
+// on average (if the work ran out early, only when it clearly beat the planner's own). A volley
+// down to a single shot, where a hit costs nothing, goes to the likeliest cell without a search,
+// in the rollouts too. It reads the same evidence as the planner (the shots and the hits per
+// ship and volley) and never moves its own ships.
 //
 // Its random numbers are its own: two draws of the match's generator per volley seed them, so
 // a game repeats wherever the match's generator repeats (-D3, vornmark-sim's --seed), on any
