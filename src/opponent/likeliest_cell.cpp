@@ -12,17 +12,15 @@ bool fire_likeliest_cell(Match& match, Reasoner& reasoner) {
   reasoner.count(match.my_shots(), match.his_fleet());
   // The shares are summed over a common denominator, the product of the afloat ships' placement
   // counts (below 10^13 on the largest grid), so that equal chances compare equal exactly.
+  const auto counted = [&](std::size_t ship) {
+    return match.his_fleet()[ship].cells_left() > 0 && reasoner.possib()[ship] > 0;
+  };
+  std::int64_t denominator = 1;
+  for (std::size_t ship = 0; ship < kFleetSize; ++ship)
+    if (counted(ship)) denominator *= reasoner.possib()[ship];
   std::array<std::int64_t, kFleetSize> weights{};
-  for (int i = 0; i < kFleetSize; ++i) {
-    const auto ship = static_cast<std::size_t>(i);
-    if (match.his_fleet()[ship].cells_left() <= 0 || reasoner.possib()[ship] <= 0) continue;
-    weights[ship] = 1;
-    for (int j = 0; j < kFleetSize; ++j) {
-      const auto other = static_cast<std::size_t>(j);
-      if (j != i && match.his_fleet()[other].cells_left() > 0 && reasoner.possib()[other] > 0)
-        weights[ship] *= reasoner.possib()[other];
-    }
-  }
+  for (std::size_t ship = 0; ship < kFleetSize; ++ship)
+    if (counted(ship)) weights[ship] = denominator / reasoner.possib()[ship];
   const int grid = match.grid();
   const Board& shots = match.my_shots();
   std::int64_t best_chance = 0;

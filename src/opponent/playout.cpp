@@ -27,17 +27,24 @@ bool sunk(const Fleet& fleet) {
   return true;
 }
 
-}  // namespace
-
-int play_to_the_end(Match& match, Opponent& opponent, int cap) {
+// Fires volleys with `fire` until the fleet is sunk or `cap` volleys were fired; the first is
+// numbered by the match's computer_volley as it stands.
+template <class Fire>
+int fire_until_sunk(Match& match, int cap, Fire fire) {
   int fired = 0;
   while (!sunk(match.his_fleet()) && fired < cap) {
     if (fired > 0) match.mutable_counters().computer_volley += 1;
-    opponent.plan_volley(match);
+    fire();
     match.take_real_hits();
     ++fired;
   }
   return fired;
+}
+
+}  // namespace
+
+int play_to_the_end(Match& match, Opponent& opponent, int cap) {
+  return fire_until_sunk(match, cap, [&] { opponent.plan_volley(match); });
 }
 
 void Playout::QuietPlatform::exit_process(int code) { std::exit(code); }
@@ -122,14 +129,8 @@ int Playout::play_out(const PlannedVolley& first, const FleetSampler& sampler, c
   }
   match_.take_real_hits();
   match_.random().seed(seed);
-  int fired = 1;
-  while (fired < grid * grid && !sunk(match_.his_fleet())) {
-    match_.mutable_counters().computer_volley += 1;
-    fire_volley();
-    match_.take_real_hits();
-    ++fired;
-  }
-  return fired;
+  match_.mutable_counters().computer_volley += 1;
+  return 1 + fire_until_sunk(match_, grid * grid, [this] { fire_volley(); });
 }
 
 }  // namespace vornmark
