@@ -1,11 +1,12 @@
-// The Expert's speed: one volley of its search, on average over whole games, and the games its
-// rollouts play, one after the other. The trace log is off throughout.
+// The Expert's speed: one volley of its search, on average over whole games, the games its
+// rollouts play, one after the other, and its search of the last volleys. The trace log is off throughout.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <memory>
 
+#include "opponent/endgame_search.h"
 #include "opponent/expert.h"
 #include "opponent/opponent.h"
 #include "opponent/playout.h"
@@ -101,6 +102,34 @@ void BM_PlayoutGame(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(volleys) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_PlayoutGame)->Arg(15)->Arg(30)->Unit(benchmark::kMicrosecond);
+
+// The search of the last volleys at 15 x 15 with 10 shots, at the first volley of two shots or one of
+// successive Intermediate games (eight hits or more scored): the time of a search, whether it
+// chose a volley or gave up.
+void BM_LastVolleysSearch(benchmark::State& state) {
+  auto game = std::make_unique<ExpertGame>(15, kIntermediate);
+  FleetSampler sampler(game->match.report());
+  EndgameSearch search;
+  long long found = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    game->new_game();
+    int hits = 0;
+    while (hits < 8) {
+      game->match.mutable_counters().computer_volley += 1;
+      game->opponent.plan_volley(game->match);
+      game->match.take_real_hits();
+      hits = 0;
+      for (const Ship& ship : game->match.his_fleet()) hits += ship.hit_count();
+    }
+    sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
+    state.ResumeTiming();
+    PlannedVolley volley;
+    found += search.choose(sampler, game->match.my_shots(), hits, 10, volley) ? 1 : 0;
+  }
+  state.counters["searched"] = benchmark::Counter(static_cast<double>(found) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_LastVolleysSearch)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 }  // namespace
 }  // namespace vornmark

@@ -72,6 +72,7 @@ void Expert::redraw_chances(const Match& match) {
 
 void Expert::set_limits(const ExpertLimits& limits) {
   limits_ = limits;
+  last_volleys_.set_limits(limits.last_volleys);
   if (workers_->count() != std::max(1, limits.threads)) workers_ = std::make_unique<RolloutWorkers>(limits.threads);
 }
 
@@ -208,10 +209,23 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   draw_fleets(random);
   chances_volley_ = volley;
 
-  for (int w = 0; w < workers_->count(); ++w) workers_->playout(w).set_position(match);
-  Playout& planner = workers_->playout(0);
   candidate_count_ = 0;
   figures_ = ExpertFigures{};
+  // Near the end, with few fleets left, every one of them is weighed instead of a sample.
+  int hits = 0;
+  for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+  PlannedVolley searched;
+  if (last_volleys_.choose(sampler_, match.my_shots(), hits, match.settings().NumberOfShots, searched)) {
+    searched.phase = base.classify_fleet(match);
+    log.tracef("Expert: %d fleets left, every one weighed: %.3f volleys to go\n", last_volleys_.fleets(),
+               last_volleys_.expected_volleys());
+    figures_.candidates = 1;
+    figures_.chosen_mean = last_volleys_.expected_volleys();
+    return fire(match, searched, shots);
+  }
+
+  for (int w = 0; w < workers_->count(); ++w) workers_->playout(w).set_position(match);
+  Playout& planner = workers_->playout(0);
   // Down to a single shot a volley can shrink no further, so a hit costs nothing: the shot goes
   // to the likeliest cell, with nothing to search.
   const PlannedVolley single = shots == 1 ? planner.likeliest() : PlannedVolley{};
@@ -238,6 +252,12 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
       "Expert: %d fleets drawn, %d volleys tried on %d of them; volley %d chosen, %.3f volleys to go "
       "(the planner's own %.3f)\n",
       fleet_count_, figures_.candidates, figures_.fleets, figures_.chosen, figures_.chosen_mean, figures_.plain_mean);
+  return fire(match, chosen, shots);
+}
+
+VolleyPhase Expert::fire(Match& match, const PlannedVolley& chosen, int shots) {
+  TraceLog& log = match.report().log();
+  const int volley = match.counters().computer_volley;
   const int grid = match.grid();
   for (int i = 0; i < chosen.size; ++i) {
     const int cell = chosen.cells[static_cast<std::size_t>(i)];

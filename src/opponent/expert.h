@@ -6,8 +6,10 @@
 // streams for every candidate), and fires the one that sank the fleets in the fewest volleys
 // on average (if the work ran out early, only when it clearly beat the planner's own). A volley
 // down to a single shot, where a hit costs nothing, goes to the likeliest cell without a search,
-// in the rollouts too. It reads the same evidence as the planner (the shots and the hits per
-// ship and volley) and never moves its own ships.
+// in the rollouts too. Near the end, with volleys of two shots or one and few fleets left, it
+// weighs every one of them instead (the last volleys' search) and fires what that chose. It
+// reads the same evidence as the planner (the shots and the hits per ship and volley) and never
+// moves its own ships.
 //
 // Its random numbers are its own: two draws of the match's generator per volley seed them, so
 // a game repeats wherever the match's generator repeats (-D3, vornmark-sim's --seed), on any
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "model/board.h"
+#include "opponent/endgame_search.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/playout.h"
 #include "opponent/rollout_workers.h"
@@ -41,6 +44,8 @@ struct ExpertLimits {
   long long work = 3'000'000;
   // Threads that play the rollouts; the volley chosen is the same on any number of them.
   int threads = default_search_threads();
+  // The search of the last volleys over every fleet left (its largest_volley 0: never).
+  EndgameLimits last_volleys{};
 };
 
 // What the last volley's search did, for the trace, the view and the measurements.
@@ -80,6 +85,8 @@ class Expert {
 
  private:
   void draw_fleets(SearchRandom& random);
+  // Records the volley's shots on the match and warns of any it could not place.
+  VolleyPhase fire(Match& match, const PlannedVolley& chosen, int shots);
   void choose(SearchRandom& random);
   // Plays out the live candidates against `count` fleets from `first` on, on every worker;
   // outcomes_ holds the volleys each took, fleet by fleet.
@@ -88,6 +95,7 @@ class Expert {
   ExpertLimits limits_;
   ExpertFigures figures_;
   FleetSampler sampler_;
+  EndgameSearch last_volleys_;
   std::unique_ptr<RolloutWorkers> workers_;
   Board chances_;
   int chances_volley_ = 0;

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "model/ship_on_board.h"
+#include "opponent/endgame_search.h"
 #include "opponent/fleet_sampler.h"
 #include "opponent/placement_scan.h"
 #include "opponent/search_random.h"
@@ -41,19 +45,16 @@ class ExpertTest : public OpponentFixture {
   }
 };
 
-// Every fleet that agrees with the evidence, counted by brute force over each ship's placements
-// as the placement scan finds them: the share of those fleets with a ship on each cell.
-std::vector<double> exact_chances(const FleetSampler& sampler) {
-  const int grid = sampler.grid();
-  std::vector<long long> covered(static_cast<std::size_t>(grid * grid), 0);
-  std::vector<int> owner(static_cast<std::size_t>(grid * grid), 0);
-  long long fleets = 0;
+// Every fleet that agrees with the evidence, found by brute force over each ship's placements as
+// the placement scan finds them: for each, the placement of each ship.
+std::vector<std::array<int, kFleetSize>> consistent_fleets(const FleetSampler& sampler) {
+  std::vector<std::array<int, kFleetSize>> fleets;
+  std::vector<int> owner(static_cast<std::size_t>(sampler.grid() * sampler.grid()), 0);
   std::array<int, kFleetSize> pick{};
   // Depth-first over the ships, marking cells with the ship that holds them.
   const auto place = [&](auto&& self, int ship) -> void {
     if (ship == kFleetSize) {
-      ++fleets;
-      for (std::size_t c = 0; c < owner.size(); ++c) covered[c] += owner[c] != 0;
+      fleets.push_back(pick);
       return;
     }
     for (int p = 0; p < sampler.placements(ship); ++p) {
@@ -68,10 +69,71 @@ std::vector<double> exact_chances(const FleetSampler& sampler) {
     }
   };
   place(place, 0);
-  std::vector<double> chances(covered.size(), 0.0);
-  for (std::size_t c = 0; c < covered.size(); ++c)
-    chances[c] = static_cast<double>(covered[c]) / static_cast<double>(fleets);
+  return fleets;
+}
+
+// The share of the consistent fleets with a ship on each cell.
+std::vector<double> exact_chances(const FleetSampler& sampler) {
+  const auto fleets = consistent_fleets(sampler);
+  std::vector<double> chances(static_cast<std::size_t>(sampler.grid() * sampler.grid()), 0.0);
+  for (const auto& fleet : fleets)
+    for (int i = 0; i < kFleetSize; ++i) {
+      const std::int16_t* cells = sampler.cells(i, fleet[static_cast<std::size_t>(i)]);
+      for (int k = 0; k < sampler.cell_count(i); ++k) chances[static_cast<std::size_t>(cells[k])] += 1.0 / fleets.size();
+    }
   return chances;
+}
+
+// The last volleys weighed the slow way, by the definition: a fleet is, for each ship, the cells
+// still to be hit; the fewest volleys to sink on average over every volley of one shot up to the
+// volley's size (at most three) at cells some fleet fills, `depth` volleys deep, then volleys at
+// the likeliest cells (the first in row order among equals).
+using ShipsLeft = std::array<std::vector<int>, kFleetSize>;
+double volleys_to_sink(const std::vector<ShipsLeft>& fleets, int hits, int number_of_shots, int depth);
+
+// The volleys to sink on average when `volley` is fired first, then as above.
+double volleys_after(const std::vector<ShipsLeft>& fleets, const std::vector<int>& volley, int hits,
+                     int number_of_shots, int depth) {
+  std::map<std::array<int, kFleetSize>, std::vector<ShipsLeft>> outcomes;  // by the hits on each ship
+  for (const ShipsLeft& fleet : fleets) {
+    std::array<int, kFleetSize> on_ship{};
+    ShipsLeft after = fleet;
+    for (int i = 0; i < kFleetSize; ++i)
+      on_ship[static_cast<std::size_t>(i)] = static_cast<int>(std::erase_if(
+          after[static_cast<std::size_t>(i)], [&](int cell) { return std::ranges::count(volley, cell) > 0; }));
+    outcomes[on_ship].push_back(after);
+  }
+  double value = 1;
+  for (const auto& [on_ship, group] : outcomes)
+    value += static_cast<double>(group.size()) / fleets.size() *
+             volleys_to_sink(group, hits + on_ship[0] + on_ship[1] + on_ship[2] + on_ship[3], number_of_shots, depth);
+  return value;
+}
+
+double volleys_to_sink(const std::vector<ShipsLeft>& fleets, int hits, int number_of_shots, int depth) {
+  if (hits == 12) return 0;
+  const int shots = std::max(1, number_of_shots - hits);
+  std::map<int, int> filled;  // cell: the fleets that fill it
+  for (const ShipsLeft& fleet : fleets)
+    for (const auto& ship : fleet)
+      for (const int cell : ship) ++filled[cell];
+  std::vector<int> open;
+  for (const auto& [cell, count] : filled) open.push_back(cell);
+  if (depth == 0) {
+    std::stable_sort(open.begin(), open.end(), [&](int a, int b) { return filled[a] > filled[b]; });
+    open.resize(std::min(open.size(), static_cast<std::size_t>(shots)));
+    return volleys_after(fleets, open, hits, number_of_shots, 0);
+  }
+  double best = 1e300;
+  const int n = static_cast<int>(open.size());
+  for (int mask = 1; mask < 1 << n; ++mask) {
+    if (std::popcount(static_cast<unsigned>(mask)) > std::min(shots, 3)) continue;
+    std::vector<int> volley;
+    for (int k = 0; k < n; ++k)
+      if (mask >> k & 1) volley.push_back(open[static_cast<std::size_t>(k)]);
+    best = std::min(best, volleys_after(fleets, volley, hits, number_of_shots, depth - 1));
+  }
+  return best;
 }
 
 TEST_F(ExpertTest, DrawnFleetsFollowTheExactCountOfConsistentFleets) {
@@ -165,6 +227,57 @@ TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeedOnAnyNumberOfThreads
       else
         EXPECT_EQ(game, first_game) << "the same seed fires the same volleys, on any number of threads";
     }
+  }
+}
+
+TEST_F(ExpertTest, TheLastVolleysSearchFindsTheFewestVolleysToSinkOfEveryVolleyTried) {
+  struct Case {
+    int grid;
+    int shots;
+    std::uint32_t seed;
+    int volleys;
+    int depth;
+  };
+  // Volleys of three, two and one shot, with 2 to 46 fleets left.
+  const Case cases[] = {{6, 8, 41, 4, 1}, {6, 8, 44, 5, 2}, {6, 7, 43, 5, 2}, {7, 8, 55, 6, 3},
+                        {6, 3, 32, 8, 3}, {6, 8, 58, 4, 2}, {6, 6, 81, 5, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("grid " + std::to_string(c.grid) + ", seed " + std::to_string(c.seed) + ", depth " +
+                 std::to_string(c.depth));
+    position(c.grid, c.shots, c.seed, c.volleys);
+    int hits = 0;
+    for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+    FleetSampler sampler(match.report());
+    sampler.list_placements(match.my_shots(), match.his_fleet());
+    std::vector<ShipsLeft> fleets;
+    for (const auto& pick : consistent_fleets(sampler)) {
+      ShipsLeft& fleet = fleets.emplace_back();
+      for (int i = 0; i < kFleetSize; ++i) {
+        const std::int16_t* cells = sampler.cells(i, pick[static_cast<std::size_t>(i)]);
+        for (int k = 0; k < sampler.cell_count(i); ++k)
+          if (match.my_shots().cell(cells[k] % c.grid, cells[k] / c.grid) == 0)
+            fleet[static_cast<std::size_t>(i)].push_back(cells[k]);
+      }
+    }
+
+    EndgameSearch search;
+    EndgameLimits limits;
+    limits.largest_volley = 3;
+    limits.depth = c.depth;
+    search.set_limits(limits);
+    PlannedVolley volley;
+    ASSERT_TRUE(search.choose(sampler, match.my_shots(), hits, c.shots, volley));
+    EXPECT_EQ(search.fleets(), static_cast<int>(fleets.size()));
+    const double best = volleys_to_sink(fleets, hits, c.shots, c.depth);
+    EXPECT_NEAR(search.expected_volleys(), best, 1e-9);
+
+    // The volley: its size, on distinct cells not shot before, and as good as the best.
+    ASSERT_EQ(volley.size, std::max(1, c.shots - hits));
+    std::vector<int> cells(volley.cells.begin(), volley.cells.begin() + volley.size);
+    std::sort(cells.begin(), cells.end());
+    EXPECT_EQ(std::adjacent_find(cells.begin(), cells.end()), cells.end());
+    for (const int cell : cells) EXPECT_EQ(match.my_shots().cell(cell % c.grid, cell / c.grid), 0);
+    EXPECT_NEAR(volleys_after(fleets, cells, hits, c.shots, c.depth - 1), best, 1e-9);
   }
 }
 
