@@ -229,20 +229,25 @@ int EndgameSearch::split(int first, int count, std::uint64_t volley, std::array<
   return found;
 }
 
+double EndgameSearch::bound(const std::array<Outcome, kMostOutcomes>& outcomes, int found, int hits, int& weight) const {
+  weight = 0;
+  for (int o = 0; o < found; ++o) weight += outcomes[static_cast<std::size_t>(o)].weight;
+  double volleys = 1;
+  for (int o = 0; o < found; ++o) {
+    const Outcome& outcome = outcomes[static_cast<std::size_t>(o)];
+    volleys += outcome.weight * static_cast<double>(volleys_when_known(hits + outcome.hits, fleet_cells_ - hits - outcome.hits)) / weight;
+  }
+  return volleys;
+}
+
 double EndgameSearch::value_after(int first, int count, std::uint64_t shot, int hits, std::uint64_t volley, int depth,
                                   double enough) {
   std::array<Outcome, kMostOutcomes> outcomes{};
   const int found = split(first, count, volley, outcomes);
   const int cells_left = fleet_cells_ - hits;
   int weight = 0;
-  for (int o = 0; o < found; ++o) weight += outcomes[static_cast<std::size_t>(o)].weight;
-  // At least one volley, and then what each outcome needs were its fleet known; each outcome's
-  // own value replaces its part as it is found.
-  double total = 1;
-  for (int o = 0; o < found; ++o) {
-    const Outcome& outcome = outcomes[static_cast<std::size_t>(o)];
-    total += outcome.weight * static_cast<double>(volleys_when_known(hits + outcome.hits, cells_left - outcome.hits)) / weight;
-  }
+  // Each outcome's own value replaces its part of the bound as it is found.
+  double total = bound(outcomes, found, hits, weight);
   const std::size_t base = arena_.size();
   if (base + 2 * static_cast<std::size_t>(count) > arena_.capacity()) {
     out_of_room_ = true;
@@ -355,13 +360,7 @@ double EndgameSearch::value(int first, int count, std::uint64_t shot, int hits, 
       }
       const int found = split(first, count, volley, outcomes);
       int weight = 0;
-      for (int o = 0; o < found; ++o) weight += outcomes[static_cast<std::size_t>(o)].weight;
-      double bound = 1;
-      for (int o = 0; o < found; ++o) {
-        const Outcome& outcome = outcomes[static_cast<std::size_t>(o)];
-        bound += outcome.weight * static_cast<double>(volleys_when_known(hits + outcome.hits, cells_left - outcome.hits)) / weight;
-      }
-      candidates_.push_back(Candidate{bound, volley, static_cast<int>(candidates_.size() - base)});
+      candidates_.push_back(Candidate{bound(outcomes, found, hits, weight), volley, static_cast<int>(candidates_.size() - base)});
       return;
     }
     for (int k = from; k < open_count && !out_of_room_; ++k) {

@@ -83,6 +83,9 @@ class EndgameSearch {
   // it stops early, returning at least `enough`, once it cannot come below it.
   double value_after(int first, int count, std::uint64_t shot, int hits, std::uint64_t volley, int depth,
                      double enough);
+  // The fewest volleys a volley with these outcomes can lead to on average: one, then what each
+  // outcome needs were its fleet known. `weight` receives the fleets' total weight.
+  double bound(const std::array<Outcome, kMostOutcomes>& outcomes, int found, int hits, int& weight) const;
   unsigned outcome_key(int fleet, std::uint64_t volley) const;
   // Volleys to sink a fleet known to the last cell: every shot a hit while cells are left.
   int volleys_when_known(int hits, int cells_left) const;
