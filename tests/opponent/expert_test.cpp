@@ -43,6 +43,26 @@ class ExpertTest : public OpponentFixture {
     }
     match.mutable_counters().computer_volley += 1;
   }
+  // A game at `level` with the player's ships on the cells given (in id order), and the volleys
+  // given fired at them; the next volley is the one after.
+  void laid_out_position(int grid, int level, int shots, const std::vector<std::vector<CellPos>>& fleet,
+                         const std::vector<std::vector<CellPos>>& volleys) {
+    start(grid, level, shots);
+    match.new_game(Match::Counted::No);
+    opponent.new_game();
+    match.mutable_his_real_ships().clear();
+    for (int i = 0; i < kFleetSize; ++i) {
+      Ship& ship = match.mutable_his_fleet()[static_cast<std::size_t>(i)];
+      ship.set_cells(fleet[static_cast<std::size_t>(i)].data());
+      ASSERT_TRUE(place_ship(match.mutable_his_real_ships(), ship));
+    }
+    for (std::size_t v = 0; v < volleys.size(); ++v) {
+      match.mutable_counters().computer_volley = static_cast<int>(v) + 1;
+      for (CellPos cell : volleys[v]) match.record_computer_shot(cell.x, cell.y);
+      match.take_real_hits();
+    }
+    match.mutable_counters().computer_volley = static_cast<int>(volleys.size()) + 1;
+  }
 };
 
 // Every fleet that agrees with the evidence, found by brute force over each ship's placements as
@@ -279,6 +299,27 @@ TEST_F(ExpertTest, TheLastVolleysSearchFindsTheFewestVolleysToSinkOfEveryVolleyT
     for (const int cell : cells) EXPECT_EQ(match.my_shots().cell(cell % c.grid, cell / c.grid), 0);
     EXPECT_NEAR(volleys_after(fleets, cells, hits, c.shots, c.depth - 1), best, 1e-9);
   }
+
+  // A fleet known to its last cells, all of one ship: the volley takes two of them at once, though
+  // they are alike, and the ship sinks in three volleys (two shots, then one and one). The three
+  // other ships are sunk a volley each, and every cell but the Battleship's is shot.
+  const std::vector<std::vector<CellPos>> ships = {
+      {{0, 0}, {0, 1}}, {{2, 0}, {2, 1}, {2, 2}}, {{5, 0}, {5, 1}, {5, 2}, {5, 3}}, {{0, 3}, {1, 4}, {2, 5}}};
+  std::vector<std::vector<CellPos>> volleys = {ships[0], ships[1], ships[3], {}};
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 6; ++x)
+      if (std::ranges::none_of(ships, [&](const auto& ship) { return std::ranges::count(ship, CellPos{x, y}) > 0; }))
+        volleys.back().push_back({x, y});
+  laid_out_position(6, kExpert, 10, ships, volleys);
+  FleetSampler sampler(match.report());
+  sampler.list_placements(match.my_shots(), match.his_fleet());
+  EndgameSearch search;
+  PlannedVolley volley;
+  ASSERT_TRUE(search.choose(sampler, match.my_shots(), 8, 10, volley));
+  EXPECT_EQ(search.expected_volleys(), 3.0);
+  ASSERT_EQ(volley.size, 2);
+  EXPECT_EQ(volley.cells[0] % 6, 5);
+  EXPECT_EQ(volley.cells[1] % 6, 5);
 }
 
 TEST_F(ExpertTest, DownToOneShotTheExpertFiresAtTheLikeliestCellWhereThePlannerHunts) {
@@ -289,22 +330,7 @@ TEST_F(ExpertTest, DownToOneShotTheExpertFiresAtTheLikeliestCellWhereThePlannerH
       {{3, 3}, {3, 4}}, {{7, 0}, {7, 1}, {7, 2}}, {{0, 7}, {1, 7}, {2, 7}, {3, 7}}, {{0, 0}, {1, 1}, {2, 2}}};
   for (const int level : {kExpert, kIntermediate}) {
     SCOPED_TRACE(level == kExpert ? "Expert" : "Intermediate");
-    start(8, level, 2);
-    match.new_game(Match::Counted::No);
-    opponent.new_game();
-    match.mutable_his_real_ships().clear();
-    for (int i = 0; i < kFleetSize; ++i) {
-      Ship& ship = match.mutable_his_fleet()[static_cast<std::size_t>(i)];
-      ship.set_cells(fleet[static_cast<std::size_t>(i)].data());
-      ASSERT_TRUE(place_ship(match.mutable_his_real_ships(), ship));
-    }
-    const std::vector<std::vector<CellPos>> volleys = {{{3, 3}, {7, 7}}, {{2, 3}}, {{4, 3}}};
-    for (std::size_t v = 0; v < volleys.size(); ++v) {
-      match.mutable_counters().computer_volley = static_cast<int>(v) + 1;
-      for (CellPos cell : volleys[v]) match.record_computer_shot(cell.x, cell.y);
-      match.take_real_hits();
-    }
-    match.mutable_counters().computer_volley = 4;
+    laid_out_position(8, level, 2, fleet, {{{3, 3}, {7, 7}}, {{2, 3}}, {{4, 3}}});
     opponent.plan_volley(match);
     const std::vector<CellPos> fired = cells_where(match.my_shots(), 4);
     ASSERT_EQ(fired.size(), 1u);
