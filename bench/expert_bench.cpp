@@ -1,5 +1,6 @@
 // The Expert's speed: one volley of its search, on average over whole games, the games its
-// rollouts play, one after the other, and its search of the last volleys. The trace log is off throughout.
+// rollouts play, one after the other, and its search of the last volleys. The trace log is off
+// throughout.
 
 #include <benchmark/benchmark.h>
 
@@ -114,18 +115,15 @@ void BM_LastVolleysSearch(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     game->new_game();
-    int hits = 0;
-    while (hits < 8) {
+    while (hits_scored(game->match) < 8) {
       game->match.mutable_counters().computer_volley += 1;
       game->opponent.plan_volley(game->match);
       game->match.take_real_hits();
-      hits = 0;
-      for (const Ship& ship : game->match.his_fleet()) hits += ship.hit_count();
     }
     sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
     state.ResumeTiming();
     PlannedVolley volley;
-    found += search.choose(sampler, game->match.my_shots(), hits, 10, volley) ? 1 : 0;
+    found += search.choose(sampler, game->match.my_shots(), hits_scored(game->match), 10, volley) ? 1 : 0;
   }
   state.counters["searched"] = benchmark::Counter(static_cast<double>(found) / static_cast<double>(state.iterations()));
 }

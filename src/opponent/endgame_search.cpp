@@ -53,6 +53,7 @@ EndgameSearch::EndgameSearch() {
   fleet_keys_.reserve(kMostCombinations);
   cells_.reserve(kMostCells);
   local_.reserve(static_cast<std::size_t>(kMaxGrid * kMaxGrid));
+  taken_.reserve(static_cast<std::size_t>(kMaxGrid * kMaxGrid));
   known_.resize(kKnownSize);
   set_limits(EndgameLimits{});
 }
@@ -128,25 +129,28 @@ bool EndgameSearch::list_fleets(const FleetSampler& sampler, const Board& shots)
     if (combinations == 0 || combinations > kMostCombinations) return false;
   }
   const int grid = sampler.grid();
-  // Every combination of placements, in order, whose ships share no cell.
+  // Every combination of placements whose ships share no cell: ship by ship, each placement
+  // tried on the cells the ships before it left free.
+  taken_.assign(static_cast<std::size_t>(grid * grid), 0);
   auto each_fleet = [&](auto&& visit) {
     std::array<int, kFleetSize> pick{};
-    for (long long n = 0; n < combinations; ++n) {
-      long long rest = n;
-      for (int i = kFleetSize - 1; i >= 0; --i) {
-        pick[static_cast<std::size_t>(i)] = static_cast<int>(rest % sampler.placements(i));
-        rest /= sampler.placements(i);
+    auto place = [&](auto&& self, int ship) -> void {
+      if (ship == kFleetSize) {
+        visit(pick);
+        return;
       }
-      bool overlap = false;
-      for (int i = 0; i < kFleetSize && !overlap; ++i)
-        for (int j = i + 1; j < kFleetSize && !overlap; ++j) {
-          const std::int16_t* a = sampler.cells(i, pick[static_cast<std::size_t>(i)]);
-          const std::int16_t* b = sampler.cells(j, pick[static_cast<std::size_t>(j)]);
-          for (int p = 0; p < sampler.cell_count(i) && !overlap; ++p)
-            for (int q = 0; q < sampler.cell_count(j) && !overlap; ++q) overlap = a[p] == b[q];
-        }
-      if (!overlap) visit(pick);
-    }
+      for (int p = 0; p < sampler.placements(ship); ++p) {
+        const std::int16_t* c = sampler.cells(ship, p);
+        const int n = sampler.cell_count(ship);
+        if (std::any_of(c, c + n, [&](std::int16_t cell) { return taken_[static_cast<std::size_t>(cell)] != 0; }))
+          continue;
+        for (int k = 0; k < n; ++k) taken_[static_cast<std::size_t>(c[k])] = 1;
+        pick[static_cast<std::size_t>(ship)] = p;
+        self(self, ship + 1);
+        for (int k = 0; k < n; ++k) taken_[static_cast<std::size_t>(c[k])] = 0;
+      }
+    };
+    place(place, 0);
   };
   auto unshot = [&](int cell) { return shots.cell(cell % grid, cell / grid) == 0; };
 

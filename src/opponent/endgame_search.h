@@ -104,6 +104,7 @@ class EndgameSearch {
   std::vector<std::uint64_t> fleet_keys_;
   std::vector<int> cells_;  // the board cell of each cell in play
   std::vector<int> local_;  // the reverse, for each cell of the board
+  std::vector<char> taken_;  // the cells of the ships placed so far, while fleets are listed
   std::vector<int> arena_;  // fleet lists and outcome keys of the states being searched, a stack
   std::vector<Candidate> candidates_;  // the volleys of the states being searched, a stack
   std::vector<Known> known_;           // states searched before, open addressing

@@ -212,10 +212,8 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   candidate_count_ = 0;
   figures_ = ExpertFigures{};
   // Near the end, with few fleets left, every one of them is weighed instead of a sample.
-  int hits = 0;
-  for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
   PlannedVolley searched;
-  if (last_volleys_.choose(sampler_, match.my_shots(), hits, match.settings().NumberOfShots, searched)) {
+  if (last_volleys_.choose(sampler_, match.my_shots(), hits_scored(match), match.settings().NumberOfShots, searched)) {
     searched.phase = base.classify_fleet(match);
     log.tracef("Expert: %d fleets left, every one weighed: %.3f volleys to go\n", last_volleys_.fleets(),
                last_volleys_.expected_volleys());

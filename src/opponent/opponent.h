@@ -40,6 +40,8 @@ const char* phase_letter(VolleyPhase phase);
 // The phase in words, as Vornmark's view adds it to the title: "phase A/B", ..., "Novice".
 const char* phase_words(VolleyPhase phase);
 
+// The hits the computer has scored on His fleet.
+int hits_scored(const Match& match);
 // The size of the computer's next volley: NumberOfShots less one for every hit scored on His
 // fleet, never fewer than one.
 int volley_size(const Match& match);

@@ -10,10 +10,14 @@
 
 namespace vornmark {
 
-int volley_size(const Match& match) {
+int hits_scored(const Match& match) {
   int hits = 0;
   for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
-  const int shots = match.settings().NumberOfShots - hits;
+  return hits;
+}
+
+int volley_size(const Match& match) {
+  const int shots = match.settings().NumberOfShots - hits_scored(match);
   return shots < 1 ? 1 : shots;
 }
 

@@ -225,8 +225,7 @@ TEST_F(ExpertTest, VolleysAreLegalAndAGameRepeatsFromItsSeedOnAnyNumberOfThreads
       int volley = 1;
       for (; volley <= c.grid * c.grid && !sunk(); ++volley) {
         match.mutable_counters().computer_volley = volley;
-        int hits = 0;
-        for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+        const int hits = hits_scored(match);
         const std::uint32_t before = match.random().state();
         opponent.plan_volley(match);
         // Two draws of the match's generator seed the search, and nothing else draws from it.
@@ -265,8 +264,7 @@ TEST_F(ExpertTest, TheLastVolleysSearchFindsTheFewestVolleysToSinkOfEveryVolleyT
     SCOPED_TRACE("grid " + std::to_string(c.grid) + ", seed " + std::to_string(c.seed) + ", depth " +
                  std::to_string(c.depth));
     position(c.grid, c.shots, c.seed, c.volleys);
-    int hits = 0;
-    for (const Ship& ship : match.his_fleet()) hits += ship.hit_count();
+    const int hits = hits_scored(match);
     FleetSampler sampler(match.report());
     sampler.list_placements(match.my_shots(), match.his_fleet());
     std::vector<ShipsLeft> fleets;
