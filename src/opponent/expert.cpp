@@ -28,6 +28,10 @@ constexpr double kChoiceMargin = 2.0;
 // The fleets every candidate is played out against before the worse half is dropped; each round
 // after takes as many fleets as all before it.
 constexpr int kFirstCut = 40;
+// What a hit expected costs a splitting volley, in bits of what it tells, one for each volley built:
+// from hits taken as they come to hits put off. A volley that splits best can hit a ship more than
+// the rest of the game can afford, one that spares hits can tell too little; the rollouts decide.
+constexpr std::array<double, 3> kSplittingHitCosts = {0.0, 0.7, 2.0};
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 
@@ -227,17 +231,14 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   // Down to a single shot a volley can shrink no further, so a hit costs nothing: the shot goes
   // to the likeliest cell, with nothing to search.
   const PlannedVolley single = shots == 1 ? planner.likeliest() : PlannedVolley{};
-  if (single.size > 0) candidates_[static_cast<std::size_t>(candidate_count_++)] = single;
+  if (single.size > 0) add_candidate(single);
   const int wanted = single.size > 0 ? 0 : std::min(limits_.candidates, static_cast<int>(candidates_.size()));
   for (int k = 0; k < wanted; ++k) {
     const int threshold =
         kCandidateThresholds[static_cast<std::size_t>(k % static_cast<int>(kCandidateThresholds.size()))];
-    const PlannedVolley candidate =
-        planner.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32());
-    bool known = false;
-    for (int c = 0; c < candidate_count_ && !known; ++c) known = candidates_[static_cast<std::size_t>(c)] == candidate;
-    if (!known) candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;
+    add_candidate(planner.plan(threshold == 0 ? match.settings().AmbiguityThreshold : threshold, random.next32()));
   }
+  if (shots > 1) add_splitting_volleys(match, shots, base.classify_fleet(match));
   figures_.candidates = candidate_count_;
   choose(random);
 
@@ -251,6 +252,29 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
       "(the planner's own %.3f)\n",
       fleet_count_, figures_.candidates, figures_.fleets, figures_.chosen, figures_.chosen_mean, figures_.plain_mean);
   return fire(match, chosen, shots);
+}
+
+bool Expert::add_candidate(const PlannedVolley& candidate) {
+  if (candidate_count_ == static_cast<int>(candidates_.size())) return false;
+  for (int c = 0; c < candidate_count_; ++c)
+    if (candidates_[static_cast<std::size_t>(c)] == candidate) return false;
+  candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;
+  return true;
+}
+
+void Expert::add_splitting_volleys(const Match& match, int shots, VolleyPhase phase) {
+  // While a ship is still to be found, the volleys that find it are the planner's: splitting the
+  // found ships' placements then left the last ship to volleys shrunk by the hits.
+  for (const Ship& ship : match.his_fleet())
+    if (ship.cells_left() > 0 && ship.hit_count() == 0) return;
+  const int count = std::min(limits_.splitting, static_cast<int>(kSplittingHitCosts.size()));
+  if (count <= 0 || fleet_count_ == 0) return;
+  splitting_.set_fleets(sampler_, fleets_.data(), fleet_count_, match.my_shots());
+  for (int k = 0; k < count; ++k) {
+    PlannedVolley volley = splitting_.build(shots, kSplittingHitCosts[static_cast<std::size_t>(k)]);
+    volley.phase = phase;
+    if (volley.size == shots) add_candidate(volley);
+  }
 }
 
 VolleyPhase Expert::fire(Match& match, const PlannedVolley& chosen, int shots) {

@@ -1,7 +1,8 @@
 #pragma once
 // The Expert level: the Intermediate planner improved by search. Before each volley it draws
 // fleets from what it knows (the fleet sampler), takes a few volleys the planner itself would
-// fire under other tie-break draws and other thresholds, plays the rest of the game out from
+// fire under other tie-break draws and other thresholds (and, once every ship afloat has been
+// hit, volleys built to split the fleets drawn), plays the rest of the game out from
 // each of them against every fleet drawn with the planner (the same fleets and tie-break
 // streams for every candidate), and fires the one that sank the fleets in the fewest volleys
 // on average (if the work ran out early, only when it clearly beat the planner's own). A volley
@@ -26,6 +27,7 @@
 #include "opponent/playout.h"
 #include "opponent/rollout_workers.h"
 #include "opponent/search_random.h"
+#include "opponent/splitting_volley.h"
 #include "setup/fleet.h"
 
 namespace vornmark {
@@ -46,6 +48,9 @@ struct ExpertLimits {
   int threads = default_search_threads();
   // The search of the last volleys over every fleet left (its largest_volley 0: never).
   EndgameLimits last_volleys{};
+  // Volleys built to split the fleets drawn, tried beside the planner's once every ship afloat
+  // has been hit (0 to 3: none, or with hits weighed from lightly to heavily).
+  int splitting = 3;
 };
 
 // What the last volley's search did, for the trace, the view and the measurements.
@@ -88,6 +93,9 @@ class Expert {
   // Records the volley's shots on the match and warns of any it could not place.
   VolleyPhase fire(Match& match, const PlannedVolley& chosen, int shots);
   void choose(SearchRandom& random);
+  // Adds the splitting volleys to the candidates, when every ship afloat has been hit.
+  void add_splitting_volleys(const Match& match, int shots, VolleyPhase phase);
+  bool add_candidate(const PlannedVolley& candidate);
   // Plays out the live candidates against `count` fleets from `first` on, on every worker;
   // outcomes_ holds the volleys each took, fleet by fleet.
   void play_batch(int first, int count, const std::array<int, 32>& alive, int alive_count, SearchRandom& random);
@@ -96,6 +104,7 @@ class Expert {
   ExpertFigures figures_;
   FleetSampler sampler_;
   EndgameSearch last_volleys_;
+  SplittingVolleys splitting_;
   std::unique_ptr<RolloutWorkers> workers_;
   Board chances_;
   int chances_volley_ = 0;

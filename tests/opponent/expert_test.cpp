@@ -17,6 +17,7 @@
 #include "opponent/fleet_sampler.h"
 #include "opponent/placement_scan.h"
 #include "opponent/search_random.h"
+#include "opponent/splitting_volley.h"
 #include "opponent_fixture.h"
 
 namespace vornmark {
@@ -318,6 +319,81 @@ TEST_F(ExpertTest, TheLastVolleysSearchFindsTheFewestVolleysToSinkOfEveryVolleyT
   ASSERT_EQ(volley.size, 2);
   EXPECT_EQ(volley.cells[0] % 6, 5);
   EXPECT_EQ(volley.cells[1] % 6, 5);
+}
+
+TEST_F(ExpertTest, SplittingVolleysDivideTheFleetsByWhatEachShipWouldTakeLessTheHitsExpected) {
+  struct Case {
+    int grid;
+    int shots;
+    std::uint32_t seed;
+    int volleys;
+  };
+  const Case cases[] = {{6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}, {5, 8, 16, 1}};
+  for (const Case& c : cases) {
+    position(c.grid, c.shots, c.seed, c.volleys);
+    FleetSampler sampler(match.report());
+    sampler.list_placements(match.my_shots(), match.his_fleet());
+    std::vector<std::array<int, kFleetSize>> fleets = consistent_fleets(sampler);
+    fleets.resize(std::min<std::size_t>(fleets.size(), 256));
+    const auto cells = static_cast<std::size_t>(c.grid * c.grid);
+    // Each fleet's ship (1 to 4) on every cell not shot; a cell no fleet has a ship on is not in play.
+    std::vector<std::vector<int>> ship_on(fleets.size(), std::vector<int>(cells, 0));
+    std::vector<bool> in_play(cells, false);
+    for (std::size_t f = 0; f < fleets.size(); ++f)
+      for (int i = 0; i < kFleetSize; ++i)
+        for (int k = 0; k < sampler.cell_count(i); ++k) {
+          const auto cell = static_cast<std::size_t>(sampler.cells(i, fleets[f][static_cast<std::size_t>(i)])[k]);
+          if (match.my_shots().data()[cell] != 0) continue;
+          ship_on[f][cell] = i + 1;
+          in_play[cell] = true;
+        }
+    // What a volley tells: the fleets grouped by the hits each ship would take, and its entropy.
+    const auto score = [&](const std::vector<std::size_t>& volley, double hit_cost) {
+      std::map<std::array<int, kFleetSize>, int> outcomes;
+      double hits = 0;
+      for (std::size_t f = 0; f < fleets.size(); ++f) {
+        std::array<int, kFleetSize> taken{};
+        for (std::size_t cell : volley)
+          if (ship_on[f][cell] > 0) {
+            taken[static_cast<std::size_t>(ship_on[f][cell] - 1)] += 1;
+            hits += 1;
+          }
+        outcomes[taken] += 1;
+      }
+      const double n = static_cast<double>(fleets.size());
+      double entropy = 0;
+      for (const auto& [taken, count] : outcomes) entropy -= count / n * std::log2(count / n);
+      return entropy - hit_cost * hits / n;
+    };
+    SplittingVolleys splitting;
+    splitting.set_fleets(sampler, fleets.data(), static_cast<int>(fleets.size()), match.my_shots());
+    for (const double hit_cost : {0.0, 0.7, 2.0, 50.0}) {
+      SCOPED_TRACE("grid " + std::to_string(c.grid) + ", " + std::to_string(c.volleys) + " volleys, " +
+                   std::to_string(fleets.size()) + " fleets, hit cost " + std::to_string(hit_cost));
+      const PlannedVolley volley = splitting.build(c.shots, hit_cost);
+      ASSERT_EQ(volley.size, c.shots);
+      // Shot by shot, the cell that adds most to what the volley so far tells; once every cell in
+      // play is taken, cells no fleet has a ship on. Every cell is new.
+      std::vector<std::size_t> so_far;
+      for (int k = 0; k < volley.size; ++k) {
+        const auto cell = static_cast<std::size_t>(volley.cells[static_cast<std::size_t>(k)]);
+        ASSERT_EQ(match.my_shots().data()[cell], 0);
+        ASSERT_EQ(std::ranges::count(so_far, cell), 0);
+        double best = -1e300;
+        for (std::size_t other = 0; other < cells; ++other) {
+          if (!in_play[other] || match.my_shots().data()[other] != 0 || std::ranges::count(so_far, other) > 0) continue;
+          so_far.push_back(other);
+          best = std::max(best, score(so_far, hit_cost));
+          so_far.pop_back();
+        }
+        so_far.push_back(cell);
+        if (best > -1e300)
+          EXPECT_NEAR(score(so_far, hit_cost), best, 1e-9) << "shot " << k + 1;
+        else
+          EXPECT_FALSE(in_play[cell]) << "shot " << k + 1;
+      }
+    }
+  }
 }
 
 TEST_F(ExpertTest, DownToOneShotTheExpertFiresAtTheLikeliestCellWhereThePlannerHunts) {
