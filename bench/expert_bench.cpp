@@ -1,6 +1,6 @@
 // The Expert's speed: one volley of its search, on average over whole games, the games its
-// rollouts play, one after the other, and its search of the last volleys. The trace log is off
-// throughout.
+// rollouts play, one after the other, its search of the last volleys, and its splitting volleys.
+// The trace log is off throughout.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,7 @@
 #include "opponent/opponent.h"
 #include "opponent/playout.h"
 #include "opponent/search_random.h"
+#include "opponent/splitting_volley.h"
 #include "setup/match.h"
 #include "setup/start_up.h"
 
@@ -128,6 +129,42 @@ void BM_LastVolleysSearch(benchmark::State& state) {
   state.counters["searched"] = benchmark::Counter(static_cast<double>(found) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_LastVolleysSearch)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+bool every_ship_hit(const Fleet& fleet) {
+  for (const Ship& ship : fleet)
+    if (ship.cells_left() > 0 && ship.hit_count() == 0) return false;
+  return true;
+}
+
+// The splitting volleys at 15 x 15 with 10 shots, at the first volley of successive Intermediate
+// games with every ship afloat hit: taking 200 fleets drawn, then building a volley for each of
+// the three hit costs.
+void BM_SplittingVolleys(benchmark::State& state) {
+  auto game = std::make_unique<ExpertGame>(15, kIntermediate);
+  FleetSampler sampler(game->match.report());
+  SplittingVolleys splitting;
+  std::array<SampledFleet, 200> fleets{};
+  SearchRandom random;
+  random.seed(1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    game->new_game();
+    while (!every_ship_hit(game->match.his_fleet())) {
+      game->match.mutable_counters().computer_volley += 1;
+      game->opponent.plan_volley(game->match);
+      game->match.take_real_hits();
+    }
+    sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
+    int count = 0;
+    while (count < static_cast<int>(fleets.size()) && sampler.draw(random, fleets[static_cast<std::size_t>(count)], 400))
+      ++count;
+    const int shots = volley_size(game->match);
+    state.ResumeTiming();
+    splitting.set_fleets(sampler, fleets.data(), count, game->match.my_shots());
+    for (const double hit_cost : {0.0, 0.7, 2.0}) benchmark::DoNotOptimize(splitting.build(shots, hit_cost));
+  }
+}
+BENCHMARK(BM_SplittingVolleys)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 }  // namespace
 }  // namespace vornmark

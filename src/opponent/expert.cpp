@@ -254,17 +254,16 @@ VolleyPhase Expert::plan_volley(Match& match, Opponent& base) {
   return fire(match, chosen, shots);
 }
 
-bool Expert::add_candidate(const PlannedVolley& candidate) {
-  if (candidate_count_ == static_cast<int>(candidates_.size())) return false;
+void Expert::add_candidate(const PlannedVolley& candidate) {
+  if (candidate_count_ == static_cast<int>(candidates_.size())) return;
   for (int c = 0; c < candidate_count_; ++c)
-    if (candidates_[static_cast<std::size_t>(c)] == candidate) return false;
+    if (candidates_[static_cast<std::size_t>(c)] == candidate) return;
   candidates_[static_cast<std::size_t>(candidate_count_++)] = candidate;
-  return true;
 }
 
 void Expert::add_splitting_volleys(const Match& match, int shots, VolleyPhase phase) {
-  // While a ship is still to be found, the volleys that find it are the planner's: splitting the
-  // found ships' placements then left the last ship to volleys shrunk by the hits.
+  // While a ship is still to be found the planner's volleys hunt it; splitting volleys then did
+  // no better, and made some games much longer.
   for (const Ship& ship : match.his_fleet())
     if (ship.cells_left() > 0 && ship.hit_count() == 0) return;
   const int count = std::min(limits_.splitting, static_cast<int>(kSplittingHitCosts.size()));

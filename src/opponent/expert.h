@@ -95,7 +95,8 @@ class Expert {
   void choose(SearchRandom& random);
   // Adds the splitting volleys to the candidates, when every ship afloat has been hit.
   void add_splitting_volleys(const Match& match, int shots, VolleyPhase phase);
-  bool add_candidate(const PlannedVolley& candidate);
+  // Adds a volley to the candidates unless it is one of them already, or there is no room.
+  void add_candidate(const PlannedVolley& candidate);
   // Plays out the live candidates against `count` fleets from `first` on, on every worker;
   // outcomes_ holds the volleys each took, fleet by fleet.
   void play_batch(int first, int count, const std::array<int, 32>& alive, int alive_count, SearchRandom& random);
