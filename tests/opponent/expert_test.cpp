@@ -66,6 +66,14 @@ class ExpertTest : public OpponentFixture {
   }
 };
 
+// A position reached by Intermediate volleys at a scattered fleet (ExpertTest::position).
+struct PlayedPosition {
+  int grid;
+  int shots;
+  std::uint32_t seed;
+  int volleys;
+};
+
 // Every fleet that agrees with the evidence, found by brute force over each ship's placements as
 // the placement scan finds them: for each, the placement of each ship.
 std::vector<std::array<int, kFleetSize>> consistent_fleets(const FleetSampler& sampler) {
@@ -158,14 +166,8 @@ double volleys_to_sink(const std::vector<ShipsLeft>& fleets, int hits, int numbe
 }
 
 TEST_F(ExpertTest, DrawnFleetsFollowTheExactCountOfConsistentFleets) {
-  struct Case {
-    int grid;
-    int shots;
-    std::uint32_t seed;
-    int volleys;
-  };
-  const Case cases[] = {{5, 3, 11, 0}, {6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}};
-  for (const Case& c : cases) {
+  const PlayedPosition cases[] = {{5, 3, 11, 0}, {6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}};
+  for (const PlayedPosition& c : cases) {
     SCOPED_TRACE("grid " + std::to_string(c.grid) + ", " + std::to_string(c.volleys) + " volleys");
     position(c.grid, c.shots, c.seed, c.volleys);
     FleetSampler sampler(match.report());
@@ -322,14 +324,8 @@ TEST_F(ExpertTest, TheLastVolleysSearchFindsTheFewestVolleysToSinkOfEveryVolleyT
 }
 
 TEST_F(ExpertTest, SplittingVolleysDivideTheFleetsByWhatEachShipWouldTakeLessTheHitsExpected) {
-  struct Case {
-    int grid;
-    int shots;
-    std::uint32_t seed;
-    int volleys;
-  };
-  const Case cases[] = {{6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}, {5, 8, 16, 1}};
-  for (const Case& c : cases) {
+  const PlayedPosition cases[] = {{6, 4, 12, 2}, {6, 6, 13, 3}, {7, 5, 14, 3}, {6, 2, 15, 6}, {5, 8, 16, 1}};
+  for (const PlayedPosition& c : cases) {
     position(c.grid, c.shots, c.seed, c.volleys);
     FleetSampler sampler(match.report());
     sampler.list_placements(match.my_shots(), match.his_fleet());
