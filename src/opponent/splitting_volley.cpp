@@ -59,7 +59,10 @@ void SplittingVolleys::set_fleets(const FleetSampler& sampler, const SampledFlee
 }
 
 double SplittingVolleys::outcome_entropy(const std::uint32_t* keys) {
-  ++stamp_;
+  if (++stamp_ == 0) {  // after four billion counts, the oldest marks would look current
+    slots_.fill(Slot{});
+    stamp_ = 1;
+  }
   double sum = 0;
   for (int f = 0; f < fleet_count_; ++f) {
     const std::uint32_t key = keys[f];

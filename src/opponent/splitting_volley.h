@@ -4,7 +4,8 @@
 // it with hits that cost a shot in every later volley. A splitting volley is built over the
 // fleets the search drew, shot by shot: each goes to the cell that best divides them by what the
 // volley would score (the hits on each ship, all a volley reports), less a cost for the hits it
-// is expected to score. Shots that can divide nothing further go where no fleet drawn has a ship.
+// is expected to score. Once every cell a fleet drawn has a ship on is taken, the rest go where
+// none has.
 // It allocates nothing while a volley is chosen: its room is taken when it is made.
 
 #include <array>
