@@ -46,6 +46,15 @@ struct ExpertGame {
     random_place_fleet(match.random(), match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
     match.mutable_counters().computer_volley = 0;
   }
+  // Plays the opponent's volleys at the fleet until `done` says the position is reached.
+  template <class Done>
+  void play_until(Done done) {
+    while (!done()) {
+      match.mutable_counters().computer_volley += 1;
+      opponent.plan_volley(match);
+      match.take_real_hits();
+    }
+  }
   bool sunk() const {
     for (const Ship& ship : match.his_fleet())
       if (ship.cells_left() > 0) return false;
@@ -116,11 +125,7 @@ void BM_LastVolleysSearch(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     game->new_game();
-    while (hits_scored(game->match) < 8) {
-      game->match.mutable_counters().computer_volley += 1;
-      game->opponent.plan_volley(game->match);
-      game->match.take_real_hits();
-    }
+    game->play_until([&] { return hits_scored(game->match) >= 8; });
     sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
     state.ResumeTiming();
     PlannedVolley volley;
@@ -129,12 +134,6 @@ void BM_LastVolleysSearch(benchmark::State& state) {
   state.counters["searched"] = benchmark::Counter(static_cast<double>(found) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_LastVolleysSearch)->Unit(benchmark::kMillisecond)->Iterations(100);
-
-bool every_ship_hit(const Fleet& fleet) {
-  for (const Ship& ship : fleet)
-    if (ship.cells_left() > 0 && ship.hit_count() == 0) return false;
-  return true;
-}
 
 // The splitting volleys at 15 x 15 with 10 shots, at the first volley of successive Intermediate
 // games with every ship afloat hit: taking 200 fleets drawn, then building a volley for each of
@@ -149,11 +148,7 @@ void BM_SplittingVolleys(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     game->new_game();
-    while (!every_ship_hit(game->match.his_fleet())) {
-      game->match.mutable_counters().computer_volley += 1;
-      game->opponent.plan_volley(game->match);
-      game->match.take_real_hits();
-    }
+    game->play_until([&] { return every_ship_hit(game->match.his_fleet()); });
     sampler.list_placements(game->match.my_shots(), game->match.his_fleet());
     int count = 0;
     while (count < static_cast<int>(fleets.size()) && sampler.draw(random, fleets[static_cast<std::size_t>(count)], 400))

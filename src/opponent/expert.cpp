@@ -264,8 +264,7 @@ void Expert::add_candidate(const PlannedVolley& candidate) {
 void Expert::add_splitting_volleys(const Match& match, int shots, VolleyPhase phase) {
   // While a ship is still to be found the planner's volleys hunt it; splitting volleys then did
   // no better, and made some games much longer.
-  for (const Ship& ship : match.his_fleet())
-    if (ship.cells_left() > 0 && ship.hit_count() == 0) return;
+  if (!every_ship_hit(match.his_fleet())) return;
   const int count = std::min(limits_.splitting, static_cast<int>(kSplittingHitCosts.size()));
   if (count <= 0 || fleet_count_ == 0) return;
   splitting_.set_fleets(sampler_, fleets_.data(), fleet_count_, match.my_shots());

@@ -8,6 +8,12 @@
 
 namespace vornmark {
 
+bool every_ship_hit(const Fleet& fleet) {
+  for (const Ship& ship : fleet)
+    if (ship.cells_left() > 0 && ship.hit_count() == 0) return false;
+  return true;
+}
+
 SplittingVolleys::SplittingVolleys() {
   const int cells = kMaxGrid * kMaxGrid;
   cells_.reserve(cells);

@@ -14,10 +14,14 @@
 
 #include "opponent/fleet_sampler.h"
 #include "opponent/playout.h"
+#include "setup/fleet.h"
 
 namespace vornmark {
 
 class Board;
+
+// Whether every ship afloat has been hit at least once: from then on splitting volleys are tried.
+bool every_ship_hit(const Fleet& fleet);
 
 class SplittingVolleys {
  public:
