@@ -156,7 +156,7 @@ void BM_SplittingVolleys(benchmark::State& state) {
     const int shots = volley_size(game->match);
     state.ResumeTiming();
     splitting.set_fleets(sampler, fleets.data(), count, game->match.my_shots());
-    for (const double hit_cost : {0.0, 0.7, 2.0}) benchmark::DoNotOptimize(splitting.build(shots, hit_cost));
+    for (const double hit_cost : kSplittingHitCosts) benchmark::DoNotOptimize(splitting.build(shots, hit_cost));
   }
 }
 BENCHMARK(BM_SplittingVolleys)->Unit(benchmark::kMillisecond)->Iterations(100);

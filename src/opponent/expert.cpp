@@ -28,10 +28,6 @@ constexpr double kChoiceMargin = 2.0;
 // The fleets every candidate is played out against before the worse half is dropped; each round
 // after takes as many fleets as all before it.
 constexpr int kFirstCut = 40;
-// What a hit expected costs a splitting volley, in bits of what it tells, one for each volley built:
-// from hits taken as they come to hits put off. A volley that splits best can hit a ship more than
-// the rest of the game can afford, one that spares hits can tell too little; the rollouts decide.
-constexpr std::array<double, 3> kSplittingHitCosts = {0.0, 0.7, 2.0};
 // Attempts at one fleet before giving up: about four in five draws are accepted in play.
 constexpr int kDrawTries = 400;
 

@@ -23,6 +23,12 @@ class Board;
 // Whether every ship afloat has been hit at least once: from then on splitting volleys are tried.
 bool every_ship_hit(const Fleet& fleet);
 
+// What a hit expected costs a splitting volley, in bits of what it tells, one for each volley the
+// Expert builds: from hits taken as they come to hits put off. A volley that splits best can hit
+// a ship more than the rest of the game can afford, one that spares hits can tell too little; the
+// rollouts decide.
+inline constexpr std::array<double, 3> kSplittingHitCosts = {0.0, 0.7, 2.0};
+
 class SplittingVolleys {
  public:
   SplittingVolleys();
