@@ -7,6 +7,7 @@
 #include "headless.h"
 #include "opponent/rollout_workers.h"
 #include "paired_run.h"
+#include "phase_run.h"
 #include "play/play_flow.h"
 #include "setup/match.h"
 #include "setup/settings_file.h"
@@ -59,6 +60,10 @@ int main(int argc, char** argv) {
   const int threads = options.threads.value_or(default_search_threads());
   if (options.paired) {
     sim::run_paired(match, match.settings().PlayLevel, options.games, options.seed.value_or(1), threads, stdout);
+    return 0;
+  }
+  if (options.phases) {
+    sim::run_phases(match, match.settings().PlayLevel, options.games, options.seed.value_or(1), threads, stdout);
     return 0;
   }
   sim::HeadlessView view;

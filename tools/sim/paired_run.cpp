@@ -28,14 +28,7 @@ double cpu_ms() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER
 // following from `stream_seed`; returns the volleys fired.
 int play_one(Match& match, Opponent& opponent, int level, std::uint32_t fleet_seed, std::uint32_t stream_seed,
              VolleyTimes* times) {
-  match.mutable_settings().PlayLevel = level;
-  match.new_game(Match::Counted::No);
-  opponent.new_game();
-  Lcg fleet_random;
-  fleet_random.seed(fleet_seed);
-  match.mutable_his_real_ships().clear();
-  random_place_fleet(fleet_random, match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
-  match.random().seed(stream_seed);
+  start_fleet_game(match, opponent, level, fleet_seed, stream_seed);
   if (times == nullptr) return play_to_the_end(match, opponent, match.grid() * match.grid());
   int fired = 0;
   for (bool first = true; first || fleet_cells_left(match.his_fleet()) > 0; first = false) {
@@ -51,6 +44,18 @@ int play_one(Match& match, Opponent& opponent, int level, std::uint32_t fleet_se
 }
 
 }  // namespace
+
+void start_fleet_game(Match& match, Opponent& opponent, int level, std::uint32_t fleet_seed,
+                      std::uint32_t stream_seed) {
+  match.mutable_settings().PlayLevel = level;
+  match.new_game(Match::Counted::No);
+  opponent.new_game();
+  Lcg fleet_random;
+  fleet_random.seed(fleet_seed);
+  match.mutable_his_real_ships().clear();
+  random_place_fleet(fleet_random, match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
+  match.random().seed(stream_seed);
+}
 
 void set_search_threads(Opponent& opponent, int threads) {
   ExpertLimits limits = opponent.mutable_expert().limits();
@@ -70,7 +75,7 @@ void run_paired(Match& match, int level, int games, std::uint32_t seed, int thre
       base_total += play_one(match, opponent, kIntermediate, fleet_seed,
                              fleet_seed * 7919u + static_cast<std::uint32_t>(stream), nullptr);
     const double base = static_cast<double>(base_total) / kBaseStreams;
-    const int volleys = play_one(match, opponent, level, fleet_seed, fleet_seed * 7919u + 1000u, &times);
+    const int volleys = play_one(match, opponent, level, fleet_seed, level_stream(fleet_seed), &times);
     const double diff = volleys - base;
     std::fprintf(out, "pair %d fleet %u base %.3f level %d diff %.3f\n", i, fleet_seed, base, volleys, diff);
     std::fflush(out);

@@ -16,13 +16,20 @@ namespace vornmark::sim {
 // Intermediate plays each fleet this many times, with as many tie-break streams.
 constexpr int kBaseStreams = 8;
 
-// Plays `games` fleets, the i-th scattered by the generator at state seed + i, printing a line
-// per fleet and a summary with the mean difference, in volleys and per cent of Intermediate's
-// mean, and its 95 % interval.
+// The tie-break stream of the level's game on a fleet; Intermediate's streams are the ones before.
+constexpr std::uint32_t level_stream(std::uint32_t fleet_seed) { return fleet_seed * 7919u + 1000u; }
+
+// A new game of `level` against the fleet scattered by the generator at state `fleet_seed`, the
+// opponent's draws following from `stream_seed`; the first volley is then the computer's to plan.
+void start_fleet_game(Match& match, Opponent& opponent, int level, std::uint32_t fleet_seed,
+                      std::uint32_t stream_seed);
+
 // Lets `threads` play the Expert's rollouts.
 void set_search_threads(Opponent& opponent, int threads);
 
-// `threads` play the Expert's rollouts.
+// Plays `games` fleets, the i-th scattered by the generator at state seed + i, printing a line
+// per fleet and a summary with the mean difference, in volleys and per cent of Intermediate's
+// mean, and its 95 % interval. `threads` play the Expert's rollouts.
 void run_paired(Match& match, int level, int games, std::uint32_t seed, int threads, std::FILE* out);
 
 }  // namespace vornmark::sim

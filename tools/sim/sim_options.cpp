@@ -21,6 +21,7 @@ const char* const kUsage =
     "  --seed N            seed of the random generator, 0 to 4294967295\n"
     "  --trace FILE        write the trace log to FILE (switches on -D1)\n"
     "  --paired            compare the level with Intermediate on the same fleets\n"
+    "  --phases            where the level's volleys go, on the fleets of --paired\n"
     "  --threads N         threads of the Expert's search, 1 to 16 (its volleys do not change)\n"
     "  --help              show this text\n"
     "  -D0..-D9, -G<n>, -L<n>, -C   the program's own switches, '-' or '/'\n"
@@ -29,7 +30,11 @@ const char* const kUsage =
     "'summary games <n> mean_volleys <m> min <a> max <b>'. With --paired, one line\n"
     "'pair <i> fleet <seed> base <mean> level <v> diff <d>' per fleet (Intermediate's mean over\n"
     "8 tie-break streams), then 'paired games <n> base_mean <b> level_mean <l> diff <d>\n"
-    "diff_pct <p> ci95_pct <low> <high> ms_per_volley <t> ms_longest <u>' (processor time).\n";
+    "diff_pct <p> ci95_pct <low> <high> ms_per_volley <t> ms_longest <u>' (processor time).\n"
+    "With --phases, the level's games of --paired, as means per game: 'phases games <n>\n"
+    "mean_volleys <m>', then 'ships_found <k> volleys <v>' (volleys fired with k ships hit\n"
+    "before them), 'ship_found <k> after_shots <s>' (shots up to the volley that first hit a\n"
+    "k-th ship) and 'hits <h> volleys <v>' (volleys fired with h hits scored before them).\n";
 
 namespace {
 
@@ -95,8 +100,12 @@ ParseResult parse_options(const std::vector<std::string>& arguments) {
       options.help = true;
       return result;
     }
-    if (argument == "--paired") {
-      options.paired = true;
+    if (argument == "--paired" || argument == "--phases") {
+      (argument == "--paired" ? options.paired : options.phases) = true;
+      if (options.paired && options.phases) {
+        result.error = "options '--paired' and '--phases' exclude each other";
+        return result;
+      }
       continue;
     }
     if (argument.rfind("--", 0) != 0) {

@@ -25,6 +25,8 @@ struct SimOptions {
   bool help = false;
   // The paired comparison with Intermediate instead of the plain run.
   bool paired = false;
+  // Where the level's volleys go, on the paired comparison's fleets, instead of the plain run.
+  bool phases = false;
   // The program's switches (tokens starting with '-' or '/'), in the order given.
   std::vector<std::string> switches;
 };
