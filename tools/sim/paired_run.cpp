@@ -31,10 +31,9 @@ int play_one(Match& match, Opponent& opponent, int level, std::uint32_t fleet_se
   start_fleet_game(match, opponent, level, fleet_seed, stream_seed);
   if (times == nullptr) return play_to_the_end(match, opponent, match.grid() * match.grid());
   int fired = 0;
-  for (bool first = true; first || fleet_cells_left(match.his_fleet()) > 0; first = false) {
-    if (!first) match.mutable_counters().computer_volley += 1;
+  for (; fleet_cells_left(match.his_fleet()) > 0; ++fired) {
     const double start = cpu_ms();
-    fired += play_to_the_end(match, opponent, 1);
+    fire_next_volley(match, opponent, fired);
     const double spent = cpu_ms() - start;
     times->total_ms += spent;
     times->longest_ms = std::max(times->longest_ms, spent);
@@ -55,6 +54,11 @@ void start_fleet_game(Match& match, Opponent& opponent, int level, std::uint32_t
   match.mutable_his_real_ships().clear();
   random_place_fleet(fleet_random, match.grid(), match.mutable_his_fleet(), match.mutable_his_real_ships());
   match.random().seed(stream_seed);
+}
+
+void fire_next_volley(Match& match, Opponent& opponent, int fired) {
+  if (fired > 0) match.mutable_counters().computer_volley += 1;
+  play_to_the_end(match, opponent, 1);
 }
 
 void set_search_threads(Opponent& opponent, int threads) {

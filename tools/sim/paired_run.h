@@ -24,6 +24,10 @@ constexpr std::uint32_t level_stream(std::uint32_t fleet_seed) { return fleet_se
 void start_fleet_game(Match& match, Opponent& opponent, int level, std::uint32_t fleet_seed,
                       std::uint32_t stream_seed);
 
+// Fires and scores the next volley of a game started so, `fired` volleys having been fired; a
+// game played to the end this way, volley by volley, is the game play_to_the_end plays at once.
+void fire_next_volley(Match& match, Opponent& opponent, int fired);
+
 // Lets `threads` play the Expert's rollouts.
 void set_search_threads(Opponent& opponent, int threads);
 

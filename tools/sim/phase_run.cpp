@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "opponent/opponent.h"
-#include "opponent/playout.h"
 #include "paired_run.h"
 #include "play/fleet_status.h"
 #include "setup/match.h"
@@ -40,12 +39,11 @@ void run_phases(Match& match, int level, int games, std::uint32_t seed, int thre
     const std::uint32_t fleet_seed = seed + static_cast<std::uint32_t>(i);
     start_fleet_game(match, opponent, level, fleet_seed, level_stream(fleet_seed));
     long long shots = 0;
-    for (bool first = true; first || fleet_cells_left(match.his_fleet()) > 0; first = false) {
-      if (!first) match.mutable_counters().computer_volley += 1;
+    for (int fired = 0; fleet_cells_left(match.his_fleet()) > 0; ++fired) {
       const int found = ships_found(match.his_fleet());
       const int hits = std::min(hits_scored(match), static_cast<int>(by_hits.size()) - 1);
       shots += volley_size(match);
-      play_to_the_end(match, opponent, 1);
+      fire_next_volley(match, opponent, fired);
       by_found[static_cast<std::size_t>(found)] += 1;
       by_hits[static_cast<std::size_t>(hits)] += 1;
       volleys += 1;
